@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the program needs to build, run and be tested.
+# Safe to run again: only what is missing is installed. Works as root or with sudo.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-webengine-dev qt6-translations-l10n libqt6svg6
+  # run: fonts standing in for the faces the windows ask for, rendering without a GPU
+  fonts-dejavu-core fonts-liberation2 fonts-dancingscript fonts-lobster libgl1-mesa-dri
+  # tests: a real X server, a real print queue, PDF checks, desktop-file validators
+  xvfb xauth cups printer-driver-cups-pdf poppler-utils imagemagick
+  desktop-file-utils appstream dpkg-dev file
+  # sanitizer runtime
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  SUDO=()
+  if [ "$(id -u)" -ne 0 ]; then
+    SUDO=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,12 @@
+#pragma once
+
+// Start-up of the program: the application object, fonts, translations and the first window.
+namespace Program {
+int run(int argc, char *argv[]);
+
+// Maps the face names the windows ask for onto the fonts the system has.
+void installFontSubstitutes();
+
+// Ends the program at once: every event loop stops, no window's close handler runs.
+void endNow();
+} // namespace Program

@@ -1,0 +1,8 @@
+#include "shared/doevents.h"
+
+#include <QCoreApplication>
+
+void doEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}

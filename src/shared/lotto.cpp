@@ -1,0 +1,3 @@
+#include "shared/lotto.h"
+
+LottoModule Lotto;

@@ -1,0 +1,8 @@
+#include "ui/luck/luckwords.h"
+
+QString LuckWords::text()
+{
+    return {};
+}
+
+void LuckWords::openEditor() {}

@@ -1,0 +1,325 @@
+#include "ui/main/mainwindow.h"
+
+#include "generation/catalogue.h"
+#include "shared/doevents.h"
+#include "shared/lotto.h"
+#include "shared/messagebox.h"
+#include "shared/picture.h"
+#include "shared/twips.h"
+#include "ui/main/gamepanel.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+QPointer<MainWindow> g_instance;
+} // namespace
+
+MainWindow *MainWindow::instance()
+{
+    return g_instance;
+}
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(tr("Orvek's Lotto Worla Generator"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/lottoworla.svg")));
+    // Fixed single border: a minimise button, no maximise button, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmmainClient"));
+    client->setFixedSize(Twips::size(ClientWidthTwips, ClientHeightTwips));
+    client->setAutoFillBackground(true);
+    QPalette pal = client->palette();
+    pal.setColor(QPalette::Window, QColor(0, 128, 0));
+    client->setPalette(pal);
+    setCentralWidget(client);
+
+    // Panels from back to front: 6 down to 1, then the selection screen; the status strip
+    // lies in front of them all.
+    for (PanelIndex p = Panel::Custom; p >= Panel::FirstGame; --p) {
+        auto *panel = new GamePanel(p, Catalogue::game(p), client);
+        panel->hide();
+        m_panels[static_cast<std::size_t>(p)] = panel;
+    }
+    m_selection = new SelectionPanel(client);
+    m_panels[Panel::Selection] = m_selection;
+    buildStatusStrip();
+    buildMenus();
+
+    // Wire the controls to the window's handlers.
+    for (PanelIndex p = Panel::FirstGame; p <= Panel::Custom; ++p) {
+        GamePanel *panel = gamePanel(p);
+        if (panel->rules)
+            connect(panel->rules, &QPushButton::clicked, this, [this, p] { cmdrules_Click(p); });
+        const PanelIndex addIndex = p == Panel::Custom ? PanelIndex(0) : p;
+        connect(panel->addVorla, &QPushButton::clicked, this,
+                [this, addIndex] { cmdAddVorla_Click(addIndex); });
+        connect(panel->generate, &QPushButton::clicked, this, [this, p] { cmdgenerate_Click(p); });
+        connect(panel->clear, &QPushButton::clicked, this, [this, p] { cmdclear_Click(p); });
+        connect(panel->back, &QToolButton::clicked, this, [this, p] { cmdback_Click(p); });
+        for (QAbstractButton *b : panel->buttons())
+            b->installEventFilter(this);
+    }
+    const std::array<void (MainWindow::*)(), 5> linkHandlers{
+        &MainWindow::imglotto649_Click, &MainWindow::imgpick3_Click,
+        &MainWindow::imgontario49_Click, &MainWindow::imgsuper7_Click,
+        &MainWindow::imglottario_Click};
+    for (PanelIndex p = Panel::FirstGame; p <= Panel::LastGame; ++p)
+        connect(gamePanel(p)->linkImage, &Picture::clicked, this,
+                linkHandlers[static_cast<std::size_t>(p - 1)]);
+
+    for (int k = 0; k < m_selection->pictures.size(); ++k) {
+        Picture *pic = m_selection->pictures.at(k);
+        connect(pic, &Picture::clicked, this, [this, k] { imgpic_Click(k); });
+        connect(pic, &Picture::mouseMoved, this, [this, k] { HighlightPic(k); });
+    }
+    m_selection->customLabel->installEventFilter(this);
+
+    // Key preview: the window sees every key before the control that has the focus.
+    qApp->installEventFilter(this);
+
+    Form_Load();
+    adjustSize();
+    setFixedSize(sizeHint());
+    g_instance = this;
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::buildStatusStrip()
+{
+    m_picstatus = new QFrame(centralWidget());
+    m_picstatus->setObjectName(QStringLiteral("picstatus"));
+    m_picstatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_picstatus->setAutoFillBackground(true);
+    m_picstatus->resize(Twips::size(StatusWidthTwips, StatusHeightTwips));
+    m_picstatus->setCursor(Qt::WaitCursor);
+    m_picstatus->hide();
+
+    auto *icon = new Picture(QStringLiteral(":/assets/hourglass.svg"), m_picstatus);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setGeometry(Twips::rect(240, 120, 480, 480));
+
+    m_lblstatus = new QLabel(tr("Please Wait While Generating . . ."), m_picstatus);
+    m_lblstatus->setObjectName(QStringLiteral("lblstatus"));
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(12);
+    f.setBold(true);
+    m_lblstatus->setFont(f);
+    m_lblstatus->setGeometry(Twips::rect(1080, 240, 4215, 375));
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(150);
+    connect(m_timer1, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+}
+
+void MainWindow::buildMenus()
+{
+    auto named = [](QAction *a, const char *name) {
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+
+    m_mnuFile = menuBar()->addMenu(tr("&File"));
+    named(m_mnuFile->menuAction(), "mnuFile");
+    QMenu *internet = m_mnuFile->addMenu(tr("&Internet"));
+    named(internet->menuAction(), "mnuFileInternet");
+    connect(named(internet->addAction(tr("Lotto Result's Site.")), "mnuInternetResult"),
+            &QAction::triggered, this, &MainWindow::mnuInternetResult_Click);
+    connect(named(internet->addAction(tr("Check if your lotto numbers have ever won!")),
+                  "mnuFileInternetEverWon"),
+            &QAction::triggered, this, &MainWindow::mnuFileInternetEverWon_Click);
+    connect(named(internet->addAction(tr("Perform Advanced Analysis On Past Results!")),
+                  "mnuFileInternetAnalysis"),
+            &QAction::triggered, this, &MainWindow::mnuFileInternetAnalysis_Click);
+    connect(named(internet->addAction(tr("Zodiac Lottery Picker!")), "mnuFileInternetZodiac"),
+            &QAction::triggered, this, &MainWindow::mnuFileInternetZodiac_Click);
+    connect(named(internet->addAction(tr("Canadian Lottery Information!")), "mnuFileCndInfo"),
+            &QAction::triggered, this, &MainWindow::mnuFileCndInfo_Click);
+
+    QAction *vorla = named(m_mnuFile->addAction(tr("&Add/Remove Vorla")), "mnuFileVorla");
+    vorla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(vorla, &QAction::triggered, this, &MainWindow::mnuFileVorla_Click);
+    QAction *print = named(m_mnuFile->addAction(tr("&Print")), "mnuPrint");
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, &MainWindow::mnuPrint_Click);
+    QAction *exit = named(m_mnuFile->addAction(tr("E&xit")), "mnuFileExit");
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(exit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+
+    m_mnuAbout = menuBar()->addMenu(tr("&About"));
+    named(m_mnuAbout->menuAction(), "mnuAbout");
+    QAction *help = named(m_mnuAbout->addAction(tr("Help")), "mnuAboutHelp");
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(help, &QAction::triggered, this, &MainWindow::mnuAboutHelp_Click);
+    QAction *about = named(m_mnuAbout->addAction(tr("&About...")), "mnuAboutAbout");
+    about->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(about, &QAction::triggered, this, &MainWindow::mnuAboutAbout_Click);
+
+    // The shortcuts work wherever the focus is in this window, menus closed.
+    for (QAction *a : {vorla, print, exit, help, about}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+    }
+}
+
+QFrame *MainWindow::fraMenu(int index) const
+{
+    if (index < 0 || index >= Panel::Count)
+        return nullptr;
+    return m_panels[static_cast<std::size_t>(index)];
+}
+
+GamePanel *MainWindow::gamePanel(int index) const
+{
+    if (index < Panel::FirstGame || index > Panel::Custom)
+        return nullptr;
+    return static_cast<GamePanel *>(m_panels[static_cast<std::size_t>(index)]);
+}
+
+PanelIndex MainWindow::visiblePanel() const
+{
+    for (PanelIndex p = 0; p < Panel::Count; ++p)
+        if (!fraMenu(p)->isHidden())
+            return p;
+    return -1;
+}
+
+void MainWindow::Form_Load()
+{
+    Lotto.VorlaAdded = LottoModule::False;
+
+    const int scaleWidth = Twips::fromPixels(centralWidget()->width());
+    const int scaleHeight = Twips::fromPixels(centralWidget()->height());
+    QLabel *title = m_selection->title;
+    for (PanelIndex i = 0; i < Panel::Count; ++i) {
+        QFrame *panel = fraMenu(i);
+        const int left = Twips::half(scaleWidth) - Twips::half(Twips::fromPixels(panel->width()));
+        const int top = Twips::half(scaleHeight) - Twips::half(Twips::fromPixels(panel->height()));
+        m_panelTwips[static_cast<std::size_t>(i)] = {left, top};
+        panel->move(Twips::point(left, top));
+        // Every pass gives the same result: the title is centred in the selection screen.
+        m_titleLeftTwips = Twips::half(Twips::fromPixels(panel->width())) -
+                           Twips::half(Twips::fromPixels(title->width()));
+        title->move(Twips::toPixels(m_titleLeftTwips), title->y());
+    }
+    m_statusTwips = {Twips::half(scaleWidth) - Twips::half(Twips::fromPixels(m_picstatus->width())),
+                     Twips::half(scaleHeight) - Twips::half(Twips::fromPixels(m_picstatus->height()))};
+    m_picstatus->move(Twips::point(m_statusTwips.x(), m_statusTwips.y()));
+}
+
+void MainWindow::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift)
+{
+    Q_UNUSED(shift); // the modifier keys do not matter
+    const bool selectionVisible = !fraMenu(Panel::Selection)->isHidden();
+    if (keyCode == Qt::Key_Escape && Lotto.Generating == 0 && !selectionVisible)
+        cmdback_Click(1);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Form_Unload: the window refuses to close; the program ends only through File, Exit.
+    event->ignore();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        // Key preview: a key is first delivered to the focused control (or the window when
+        // nothing has the focus); see it there, before the control does.
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (!w || w->window() != this)
+            break;
+        QWidget *focus = QApplication::focusWidget();
+        const bool firstDelivery = focus && focus->window() == this ? w == focus : w == this;
+        if (firstDelivery) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            Form_KeyDown(key->key(), key->modifiers());
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+        // Focus follows the mouse over the panels' buttons.
+        if (auto *button = qobject_cast<QAbstractButton *>(watched);
+            button && button->window() == this)
+            focusFollowsMouse(button);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == m_selection->customLabel) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                m_selection->customLabel->rect().contains(mouse->position().toPoint())) {
+                Label1_Click();
+                return true;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// cmdAddVorla_MouseMove, cmdback_MouseMove, cmdclear_MouseMove, cmdgenerate_MouseMove and
+// cmdrules_MouseMove: the button under the mouse takes the keyboard focus, again at every
+// move. A disabled button never takes it.
+void MainWindow::focusFollowsMouse(QWidget *control)
+{
+    if (control->isEnabled() && control->isVisible())
+        control->setFocus(Qt::MouseFocusReason);
+}
+
+void MainWindow::imgpic_Click(int index)
+{
+    if (index + 1 == Panel::Custom) {
+        Label1_Click();
+        return;
+    }
+    fraMenu(Panel::Selection)->hide();
+    fraMenu(index + 1)->show();
+}
+
+void MainWindow::Label1_Click()
+{
+    QApplication::beep();
+    MsgBox::info(this, tr("This is comming in the next version."), tr("Info."));
+}
+
+void MainWindow::cmdback_Click(int index)
+{
+    Q_UNUSED(index); // every Back returns to the selection screen
+    for (PanelIndex i = 0; i < Panel::Count; ++i) {
+        doEvents();
+        fraMenu(i)->hide();
+    }
+    fraMenu(Panel::Selection)->show();
+}
+
+void MainWindow::HighlightPic(int index)
+{
+    for (int k = 0; k < m_selection->pictures.size(); ++k)
+        if (k != index)
+            m_selection->pictures.at(k)->setBorderStyle(0);
+    m_selection->pictures.at(index)->setBorderStyle(1);
+}

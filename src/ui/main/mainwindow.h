@@ -1,0 +1,114 @@
+#pragma once
+
+#include "shared/panelindex.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class GamePanel;
+class Picture;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class SelectionPanel;
+struct GameInfo;
+
+// frmmain: the program's one long-lived window. Seven panels of equal size stacked at
+// the same place (exactly one visible), the status strip in front of them, a menu bar.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The main window of this run, if one exists.
+    static MainWindow *instance();
+
+    // Client area: 8190 x 4500 twips below the menu bar.
+    static constexpr int ClientWidthTwips = 8190;
+    static constexpr int ClientHeightTwips = 4500;
+    // The status strip: 5655 x 855 twips.
+    static constexpr int StatusWidthTwips = 5655;
+    static constexpr int StatusHeightTwips = 855;
+
+    // Panel p (0 to 6) and its game panel (1 to 6), for the other windows and the tests.
+    QFrame *fraMenu(int index) const;
+    GamePanel *gamePanel(int index) const;
+    SelectionPanel *selection() const { return m_selection; }
+    // The panel now shown (the index of the one visible member of fraMenu).
+    PanelIndex visiblePanel() const;
+
+    QFrame *picstatus() const { return m_picstatus; }
+    QLabel *lblstatus() const { return m_lblstatus; }
+    QTimer *timer1() const { return m_timer1; }
+    QMenu *mnuFile() const { return m_mnuFile; }
+    QMenu *mnuAbout() const { return m_mnuAbout; }
+
+    // The panel positions Form_Load set, in twips (for the layout checks).
+    QPoint panelPositionTwips(int index) const { return m_panelTwips.at(static_cast<std::size_t>(index)); }
+    int titleLeftTwips() const { return m_titleLeftTwips; }
+    QPoint statusPositionTwips() const { return m_statusTwips; }
+
+public Q_SLOTS:
+    // Navigation.
+    void imgpic_Click(int index);
+    void Label1_Click();
+    void cmdback_Click(int index);
+
+    // Number generation, clearing and the status strip.
+    void cmdgenerate_Click(int index);
+    void cmdclear_Click(int index);
+    void Timer1_Timer();
+
+    // Rules and the luck-word editor.
+    void cmdrules_Click(int index);
+    void cmdAddVorla_Click(int index);
+
+    // Menu commands.
+    void mnuFileVorla_Click();
+    void mnuPrint_Click();
+    void mnuFileExit_Click();
+    void mnuAboutHelp_Click();
+    void mnuAboutAbout_Click();
+
+    // Link commands: the five results pictures and the Internet submenu.
+    void imglotto649_Click();
+    void imgpick3_Click();
+    void imgontario49_Click();
+    void imgsuper7_Click();
+    void imglottario_Click();
+    void mnuInternetResult_Click();
+    void mnuFileInternetEverWon_Click();
+    void mnuFileInternetAnalysis_Click();
+    void mnuFileInternetZodiac_Click();
+    void mnuFileCndInfo_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override; // Form_Unload
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildStatusStrip();
+    void Form_Load();
+    void Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    void HighlightPic(int index);
+    void focusFollowsMouse(QWidget *control);
+    void runLink(int row);
+
+    SelectionPanel *m_selection = nullptr;
+    std::array<QFrame *, Panel::Count> m_panels{};
+    std::array<QPoint, Panel::Count> m_panelTwips{};
+    int m_titleLeftTwips = 0;
+    QPoint m_statusTwips;
+
+    QFrame *m_picstatus = nullptr;
+    QLabel *m_lblstatus = nullptr;
+    QTimer *m_timer1 = nullptr;
+    QMenu *m_mnuFile = nullptr;
+    QMenu *m_mnuAbout = nullptr;
+};
