@@ -4,6 +4,7 @@
 #include "shared/twips.h"
 
 #include <QCoreApplication>
+#include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -45,11 +46,18 @@ QFont numberFont()
 }
 } // namespace
 
-QFont imprintShadowFont()
+// "Imprint MT Shadow" 18 pt. The face that stands in for it has no shadow of its own, so
+// the label draws one.
+static void setShadowFace(QLabel *label)
 {
     QFont f(QStringLiteral("Imprint MT Shadow"));
     f.setPointSizeF(18);
-    return f;
+    label->setFont(f);
+    auto *shadow = new QGraphicsDropShadowEffect(label);
+    shadow->setOffset(1.5, 1.5);
+    shadow->setBlurRadius(0);
+    shadow->setColor(QColor(0, 64, 0));
+    label->setGraphicsEffect(shadow);
 }
 
 void stylePanelContainer(QFrame *panel, PanelIndex index)
@@ -174,7 +182,7 @@ void GamePanel::buildCustom()
 {
     auto *caption = new QLabel(tr("Custom"), this);
     caption->setObjectName(QStringLiteral("Label2"));
-    caption->setFont(imprintShadowFont());
+    setShadowFace(caption);
     caption->move(Twips::point(120, 840));
     caption->adjustSize();
 
@@ -206,7 +214,7 @@ SelectionPanel::SelectionPanel(QWidget *parent) : QFrame(parent)
 
     title = new QLabel(tr("Choose a lotto system from below!"), this);
     title->setObjectName(QStringLiteral("lbltitle"));
-    title->setFont(imprintShadowFont());
+    setShadowFace(title);
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     title->setGeometry(Twips::rect(0, 240, 5235, 420)); // left set when the window loads
 
@@ -228,7 +236,7 @@ SelectionPanel::SelectionPanel(QWidget *parent) : QFrame(parent)
 
     customLabel = new QLabel(tr("Custom"), this);
     customLabel->setObjectName(QStringLiteral("Label1"));
-    customLabel->setFont(imprintShadowFont());
+    setShadowFace(customLabel);
     customLabel->setToolTip(trGame(Catalogue::CustomTip));
     customLabel->setGeometry(Twips::rect(5400, 3120, 1215, 420));
     customLabel->setCursor(Qt::PointingHandCursor);
