@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/commandline.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
@@ -22,10 +23,15 @@ void Program::endNow()
 
 int Program::run(int argc, char *argv[])
 {
+    // --help and --version answer before anything needs a display.
+    if (const std::optional<int> code = CommandLine::handleInfoOptions(argc, argv))
+        return *code;
+
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lottoworla"));
     QApplication::setApplicationVersion(QStringLiteral(LOTTO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ca.talmar.LottoWorla"));
     installFontSubstitutes();
 
     MainWindow window;
