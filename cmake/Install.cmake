@@ -1,0 +1,64 @@
+# Desktop integration and the Debian package: where the desktop finds the program (menu
+# entry, AppStream metainfo, icons) and how CPack bundles it. The executable installs
+# itself (src/CMakeLists.txt); the browser plugin installs into LIBDIR/lottoworla.
+
+set(LOTTO_APP_ID ca.talmar.LottoWorla)
+set(LOTTO_ICON_SIZES 16 24 32 48 64 128 256)
+set(LOTTO_ICON_SVG ${PROJECT_SOURCE_DIR}/assets/lottoworla.svg)
+
+install(FILES ${PROJECT_SOURCE_DIR}/data/${LOTTO_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/${LOTTO_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# Icons: the SVG as drawn, plus fixed sizes rendered from it during the build by a small
+# tool of our own (no SVG converter needed on the build machine).
+install(FILES ${LOTTO_ICON_SVG}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${LOTTO_APP_ID}.svg)
+
+qt_add_executable(iconrender ${PROJECT_SOURCE_DIR}/tools/iconrender.cpp)
+target_link_libraries(iconrender PRIVATE Qt6::Gui Qt6::Svg)
+
+set(lotto_icon_pngs)
+foreach(size IN LISTS LOTTO_ICON_SIZES)
+  set(dir ${PROJECT_BINARY_DIR}/icons/hicolor/${size}x${size}/apps)
+  set(png ${dir}/${LOTTO_APP_ID}.png)
+  add_custom_command(
+    OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:iconrender> ${LOTTO_ICON_SVG} ${png} ${size}
+    DEPENDS iconrender ${LOTTO_ICON_SVG}
+    COMMENT "Rendering the ${size}x${size} program icon"
+    VERBATIM)
+  list(APPEND lotto_icon_pngs ${png})
+  install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(lotto_icons ALL DEPENDS ${lotto_icon_pngs})
+
+# Debian package. dpkg-shlibdeps finds the libraries the binaries link; it cannot see
+# what Qt loads at run time or what the windows draw with, so those are listed here:
+# the SVG image/icon plugins, the platform plugins, the web engine's helper process and
+# resources, and the font packages standing in for the faces the windows ask for.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME lottoworla)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Talmar")
+set(CPACK_PACKAGE_CONTACT "Lotto Worla developers <dev@lottoworla.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Orvek's Lotto Worla Generator: numbers for Ontario lotteries")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Suggests numbers for Lotto 649, Pick 3, Ontario 49, Lotto Super 7 and Lottario, optionally seeded from your luck words.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(LOTTO_RUNTIME_PACKAGES
+    libqt6svg6 qt6-qpa-plugins libqt6webenginecore6-bin
+    fonts-liberation2 fonts-dancingscript fonts-lobster fonts-dejavu-core)
+list(JOIN LOTTO_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+include(CPack)
