@@ -1,10 +1,11 @@
 #include "app/program.h"
 
 #include "app/commandline.h"
-#include "ui/main/mainwindow.h"
+#include "app/splashwindow.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QPointer>
 
 void Program::installFontSubstitutes()
 {
@@ -34,7 +35,20 @@ int Program::run(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("ca.talmar.LottoWorla"));
     installFontSubstitutes();
 
-    MainWindow window;
-    window.show();
-    return QApplication::exec();
+    // The splash is the first window; it loads and shows the main window.
+    (new SplashWindow)->show();
+    const int code = QApplication::exec();
+    destroyAllWindows();
+    return code;
+}
+
+void Program::destroyAllWindows()
+{
+    // The windows go without being asked: no close handler runs, none can refuse.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (!w->parentWidget())
+            windows.append(w);
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
 }

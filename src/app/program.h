@@ -9,4 +9,7 @@ void installFontSubstitutes();
 
 // Ends the program at once: every event loop stops, no window's close handler runs.
 void endNow();
+
+// Destroys every window that is left once the event loop has ended, without asking them.
+void destroyAllWindows();
 } // namespace Program

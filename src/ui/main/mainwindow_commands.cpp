@@ -1,13 +1,54 @@
 #include "ui/main/mainwindow.h"
 
+#include "app/aboutwindow.h"
+#include "app/helpwindow.h"
+#include "app/program.h"
+#include "shared/messagebox.h"
+#include "ui/main/rules.h"
+#include "ui/main/windowprinter.h"
+
+#include <QImage>
+#include <QPointer>
+
 // Rules and the menu commands.
 
 void MainWindow::cmdrules_Click(int index)
 {
-    Q_UNUSED(index);
+    // Pick 3 has two boxes: the second follows however the first was dismissed.
+    for (const Rules::Message &message : Rules::messages(index))
+        MsgBox::info(this, message.body, message.title);
 }
 
-void MainWindow::mnuPrint_Click() {}
-void MainWindow::mnuFileExit_Click() {}
-void MainWindow::mnuAboutHelp_Click() {}
-void MainWindow::mnuAboutAbout_Click() {}
+void MainWindow::mnuPrint_Click()
+{
+    if (!MsgBox::ask(this, tr("Are you sure you want to print?"), tr("* QUESTION *"))) {
+        MsgBox::info(this, tr("Printing Canceled!"), tr("Status."));
+        return;
+    }
+    // The client area only: the visible panel on the window's background, no title bar and
+    // no menu bar.
+    const QImage image = centralWidget()->grab().toImage();
+    const WindowPrinter::Result result = WindowPrinter::print(image, windowTitle());
+    // A print that did not happen is said so; a good one shows nothing more.
+    if (result.outcome != WindowPrinter::Outcome::Printed)
+        MsgBox::info(this, WindowPrinter::failureText(result.outcome, result.printerName),
+                     WindowPrinter::failureTitle());
+}
+
+void MainWindow::mnuFileExit_Click()
+{
+    if (MsgBox::ask(this, tr("Are you sure you want to exit?"), tr("* QUESTION *")))
+        Program::endNow(); // no window is asked; the main window's refusal does not count
+}
+
+void MainWindow::mnuAboutHelp_Click()
+{
+    HelpWindow::showHelp();
+}
+
+void MainWindow::mnuAboutAbout_Click()
+{
+    // Created afresh at every opening; it deletes itself when it closes.
+    QPointer<AboutWindow> about = new AboutWindow(this);
+    about->exec();
+}
