@@ -1,8 +1,14 @@
 #include "ui/luck/luckwords.h"
 
+#include "ui/luck/vorlawindow.h"
+
 QString LuckWords::text()
 {
-    return {};
+    // The first read creates the editor hidden, with an empty box.
+    return VorlaWindow::instance()->text();
 }
 
-void LuckWords::openEditor() {}
+void LuckWords::openEditor()
+{
+    VorlaWindow::instance()->openEditor();
+}
