@@ -1,12 +1,64 @@
 #include "shared/picture.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
+namespace {
+// What assistive technology sees of a picture: a button that can be pressed when the
+// keyboard can activate it, a plain graphic otherwise.
+class PictureAccessible : public QAccessibleWidget
+{
+public:
+    explicit PictureAccessible(Picture *picture)
+        : QAccessibleWidget(picture, picture->keyboardActivation() ? QAccessible::Button
+                                                                   : QAccessible::Graphic)
+    {
+    }
+
+    Picture *picture() const { return static_cast<Picture *>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        return picture()->keyboardActivation() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (picture()->keyboardActivation() && picture()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && picture()->keyboardActivation() &&
+            picture()->isEnabled())
+            picture()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
+QAccessibleInterface *pictureAccessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("Picture") && object && object->isWidgetType())
+        return new PictureAccessible(static_cast<Picture *>(object));
+    return nullptr;
+}
+} // namespace
+
 Picture::Picture(const QString &resource, QWidget *parent) : QFrame(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(pictureAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     setFrameStyle(QFrame::NoFrame);
@@ -38,7 +90,13 @@ void Picture::setBorderStyle(int style)
 
 void Picture::setKeyboardActivation(bool on)
 {
-    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    // Tab only: a click acts without taking the focus, as it always did.
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Picture::click()
+{
+    Q_EMIT clicked();
 }
 
 void Picture::paintEvent(QPaintEvent *event)
@@ -51,11 +109,16 @@ void Picture::paintEvent(QPaintEvent *event)
         m_svg->render(&p, box);
     else if (!m_pixmap.isNull())
         p.drawPixmap(box, m_pixmap);
-    if (hasFocus() && focusPolicy() != Qt::NoFocus) {
-        QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
-        p.setPen(pen);
+    if (hasFocus() && keyboardActivation()) {
+        // The focus shows as a dashed ring inside the border, in the highlight colour on a
+        // white one so it is seen on light and dark artwork alike.
+        p.setRenderHint(QPainter::Antialiasing, false);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        const QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
+        p.setPen(QPen(Qt::white, 2));
+        p.drawRect(ring);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        p.drawRect(ring);
     }
 }
 
@@ -88,7 +151,7 @@ void Picture::keyPressEvent(QKeyEvent *event)
         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
          event->key() == Qt::Key_Space)) {
         event->accept();
-        Q_EMIT clicked();
+        click();
         return;
     }
     QFrame::keyPressEvent(event);

@@ -22,8 +22,14 @@ public:
     int borderStyle() const { return m_borderStyle; }
 
     // Lets the keyboard reach the picture: it takes the focus by Tab and Enter or Space
-    // act like a click.
+    // act like a click. A mouse click still does not move the focus. Such a picture is a
+    // button to assistive technology (its accessible name says what it opens, its tooltip
+    // describes it); any other picture is a graphic.
     void setKeyboardActivation(bool on);
+    bool keyboardActivation() const { return focusPolicy() != Qt::NoFocus; }
+
+    // Acts as a click with the mouse would (the keyboard and assistive technology use it).
+    void click();
 
 Q_SIGNALS:
     void clicked();

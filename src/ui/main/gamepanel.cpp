@@ -3,6 +3,8 @@
 #include "shared/picture.h"
 #include "shared/twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
@@ -35,6 +37,33 @@ QFont jokermanFont()
     QFont f(QStringLiteral("Jokerman"));
     f.setPointSizeF(14.25);
     return f;
+}
+
+// The number labels tell assistive technology where they stand and what they show. The
+// name is worked out each time it is asked for, so it follows every new caption (QLabel
+// announces each change of its text).
+class NumberLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit NumberLabelAccessible(NumberLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        auto *label = static_cast<NumberLabel *>(widget());
+        if (t == QAccessible::Name && label->accessibleName().isEmpty())
+            return label->spokenName();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *numberLabelAccessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("NumberLabel") && object && object->isWidgetType())
+        return new NumberLabelAccessible(static_cast<NumberLabel *>(object));
+    return nullptr;
 }
 
 QFont numberFont()
@@ -70,6 +99,30 @@ void stylePanelContainer(QFrame *panel, PanelIndex index)
     pal.setColor(QPalette::Window, QColor(0, 192, 0));
     panel->setPalette(pal);
     panel->resize(Twips::size(GamePanel::WidthTwips, GamePanel::HeightTwips));
+}
+
+NumberLabel::NumberLabel(int position, int count, QWidget *parent)
+    : QLabel(QStringLiteral("*"), parent), m_position(position), m_count(count)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(numberLabelAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
+
+QString NumberLabel::spokenName() const
+{
+    return spokenName(m_position, m_count, text());
+}
+
+QString NumberLabel::spokenName(int position, int count, const QString &caption)
+{
+    const QString shown = caption.trimmed();
+    return tr("Number %1 of %2: %3")
+        .arg(position)
+        .arg(count)
+        .arg(shown.isEmpty() || shown == QLatin1String("*") ? tr("empty") : shown);
 }
 
 GamePanel::GamePanel(PanelIndex index, const GameInfo *game, QWidget *parent)
@@ -154,12 +207,12 @@ void GamePanel::buildGame()
     const int shownWidth = Catalogue::NumberLabelPitch - 60;
     const QFont font = numberFont();
     for (int i = 0; i < g.count; ++i) {
-        auto *label = new QLabel(QStringLiteral("*"), frame);
+        auto *label = new NumberLabel(i + 1, g.count, frame);
         label->setObjectName(elementName(g.labelBase, i));
         label->setFont(font);
         label->setAlignment(Qt::AlignCenter);
-        const int slotCentre = firstLeft + i * Catalogue::NumberLabelPitch +
-                               Catalogue::NumberLabelWidth / 2;
+        const int slotCentre =
+            firstLeft + i * Catalogue::NumberLabelPitch + Catalogue::NumberLabelWidth / 2;
         label->setGeometry(Twips::rect(slotCentre - shownWidth / 2, Catalogue::NumberLabelTop,
                                        shownWidth, Catalogue::NumberLabelHeight));
         numbers.append(label);
@@ -168,6 +221,9 @@ void GamePanel::buildGame()
     linkImage = new Picture(QLatin1String(g.picture), this);
     linkImage->setObjectName(QLatin1String(g.linkImageName));
     linkImage->setToolTip(trGame(g.linkTip));
+    linkImage->setAccessibleName(tr("%1 results").arg(QLatin1String(g.name)));
+    linkImage->setAccessibleDescription(linkImage->toolTip());
+    linkImage->setKeyboardActivation(true);
     const TwipRect &lr = g.linkImageRect;
     linkImage->setGeometry(Twips::rect(lr.left, lr.top, lr.width, lr.height));
     linkImage->setCursor(Qt::PointingHandCursor);
@@ -189,6 +245,7 @@ void GamePanel::buildCustom()
     auto *icon = new Picture(QLatin1String(Catalogue::CustomIcon), this);
     icon->setObjectName(elementName("imgcustom", m_index));
     icon->setGeometry(Twips::rect(360, 240, 720, 600));
+    icon->setAccessibleName(tr("Custom"));
 
     // Its Add/Remove button carries index 0.
     buildCommonButtons(0);
@@ -198,11 +255,10 @@ void GamePanel::buildCustom()
 QList<QAbstractButton *> GamePanel::buttons() const
 {
     QList<QAbstractButton *> list;
-    for (QAbstractButton *b : {static_cast<QAbstractButton *>(generate),
-                               static_cast<QAbstractButton *>(back),
-                               static_cast<QAbstractButton *>(clear),
-                               static_cast<QAbstractButton *>(addVorla),
-                               static_cast<QAbstractButton *>(rules)})
+    for (QAbstractButton *b :
+         {static_cast<QAbstractButton *>(generate), static_cast<QAbstractButton *>(back),
+          static_cast<QAbstractButton *>(clear), static_cast<QAbstractButton *>(addVorla),
+          static_cast<QAbstractButton *>(rules)})
         if (b)
             list.append(b);
     return list;
@@ -222,6 +278,9 @@ SelectionPanel::SelectionPanel(QWidget *parent) : QFrame(parent)
         auto *pic = new Picture(QLatin1String(g.picture), this);
         pic->setObjectName(elementName("imgpic", g.selectionPicture));
         pic->setToolTip(trGame(g.selectionTip));
+        pic->setAccessibleName(QLatin1String(g.name)); // game names are not translated
+        pic->setAccessibleDescription(pic->toolTip());
+        pic->setKeyboardActivation(true);
         const TwipRect &r = g.selectionRect;
         pic->setGeometry(Twips::rect(r.left, r.top, r.width, r.height));
         pic->setCursor(Qt::PointingHandCursor);
@@ -230,6 +289,9 @@ SelectionPanel::SelectionPanel(QWidget *parent) : QFrame(parent)
     auto *custom = new Picture(QLatin1String(Catalogue::CustomIcon), this);
     custom->setObjectName(elementName("imgpic", Catalogue::CustomPicture));
     custom->setToolTip(trGame(Catalogue::CustomTip));
+    custom->setAccessibleName(tr("Custom"));
+    custom->setAccessibleDescription(custom->toolTip());
+    custom->setKeyboardActivation(true);
     custom->setGeometry(Twips::rect(5640, 2520, 720, 600));
     custom->setCursor(Qt::PointingHandCursor);
     pictures.append(custom);

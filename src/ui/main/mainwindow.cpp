@@ -20,6 +20,33 @@
 
 namespace {
 QPointer<MainWindow> g_instance;
+
+// Keyboard users go on where the window now is: when the control that had the focus was
+// on a panel just hidden, the focus moves to `target` (or, failing that, the first control
+// of the visible panel that Tab reaches). A focus elsewhere stays where it is.
+void keepFocusVisible(QWidget *window, QWidget *panel, QWidget *target)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus->window() == window && focus->isVisible())
+        return;
+    if (focus && focus->window() != window)
+        return;
+    auto canTake = [panel](QWidget *w) {
+        return w && panel->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+               (w->focusPolicy() & Qt::TabFocus);
+    };
+    if (!canTake(target)) {
+        target = nullptr;
+        for (QWidget *w = panel->nextInFocusChain(); w != panel; w = w->nextInFocusChain()) {
+            if (canTake(w)) {
+                target = w;
+                break;
+            }
+        }
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+}
 } // namespace
 
 MainWindow *MainWindow::instance()
@@ -224,7 +251,8 @@ void MainWindow::Form_Load()
         title->move(Twips::toPixels(m_titleLeftTwips), title->y());
     }
     m_statusTwips = {Twips::half(scaleWidth) - Twips::half(Twips::fromPixels(m_picstatus->width())),
-                     Twips::half(scaleHeight) - Twips::half(Twips::fromPixels(m_picstatus->height()))};
+                     Twips::half(scaleHeight) -
+                         Twips::half(Twips::fromPixels(m_picstatus->height()))};
     m_picstatus->move(Twips::point(m_statusTwips.x(), m_statusTwips.y()));
 }
 
@@ -298,6 +326,7 @@ void MainWindow::imgpic_Click(int index)
     }
     fraMenu(Panel::Selection)->hide();
     fraMenu(index + 1)->show();
+    keepFocusVisible(this, fraMenu(index + 1), gamePanel(index + 1)->generate);
 }
 
 void MainWindow::Label1_Click()
@@ -309,11 +338,15 @@ void MainWindow::Label1_Click()
 void MainWindow::cmdback_Click(int index)
 {
     Q_UNUSED(index); // every Back returns to the selection screen
+    const PanelIndex from = visiblePanel();
     for (PanelIndex i = 0; i < Panel::Count; ++i) {
         doEvents();
         fraMenu(i)->hide();
     }
     fraMenu(Panel::Selection)->show();
+    // The keyboard comes back to the picture of the game it left.
+    keepFocusVisible(this, m_selection,
+                     Panel::isGame(from) ? m_selection->pictures.value(from - 1) : nullptr);
 }
 
 void MainWindow::HighlightPic(int index)
