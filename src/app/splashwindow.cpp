@@ -34,6 +34,13 @@ void placeRightAligned(QLabel *l, int rightTwips, int topTwips)
     l->move(Twips::toPixels(rightTwips) - l->width(), Twips::toPixels(topTwips));
 }
 
+// Re-seeds the shared random source from the clock.
+void reseedFromClock()
+{
+    // TODO(generation): call RandomStream's reseedFromClock() on the shared stream
+    // (src/generation/randomstream.h) here once that stream exists.
+}
+
 } // namespace
 
 SplashWindow::SplashWindow(int handOverMs, QWidget *parent) : QWidget(parent)
@@ -101,14 +108,13 @@ void SplashWindow::Form_Load()
 {
     m_timer1->start(); // enabled from the moment the window loads
     doEvents();
-    // Re-seed the shared random source from the clock.
-    // TODO(generation): RandomStream::shared().reseedFromClock() once the stream exists.
+    reseedFromClock();
 }
 
 void SplashWindow::Form_Activate()
 {
     doEvents();
-    // TODO(generation): RandomStream::shared().reseedFromClock() once the stream exists.
+    reseedFromClock();
 }
 
 void SplashWindow::Timer1_Timer()
