@@ -2,9 +2,11 @@
 
 #include "app/commandline.h"
 #include "app/splashwindow.h"
+#include "app/translation.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QLocale>
 #include <QPointer>
 
 void Program::installFontSubstitutes()
@@ -34,6 +36,8 @@ int Program::run(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(LOTTO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("ca.talmar.LottoWorla"));
     installFontSubstitutes();
+    // French when the user's language is French; English otherwise.
+    Translation::install(QLocale::system());
 
     // The splash is the first window; it loads and shows the main window.
     (new SplashWindow)->show();
