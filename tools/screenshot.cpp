@@ -1,16 +1,20 @@
 // Renders windows of the program to PNG files, for the README and for looking at the
 // program without a desktop. Usage:
-//   lottoshot OUT.png [--panel P] [--generate] [--luck TEXT]
+//   lottoshot OUT.png [--panel P] [--generate] [--luck TEXT] [--lang fr_CA]
 // The main window is created as at start; --panel opens a game panel, --generate runs a
 // generation on it (with --luck, seeded from that luck-word text) before the picture is taken.
+// --lang shows the window in that language, as the program does for a user whose system
+// speaks it. The environment's QT_SCALE_FACTOR gives pictures of a high-resolution screen.
 
 #include "app/program.h"
+#include "app/translation.h"
 #include "shared/lotto.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -25,13 +29,16 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument("out", "PNG file to write");
     parser.addOption({"panel", "panel to open (1-5)", "panel", "0"});
     parser.addOption({"generate", "generate numbers on the panel"});
+    parser.addOption({"lang", "language of the windows (e.g. fr_CA)", "locale"});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
-        std::fputs("usage: lottoshot OUT.png [--panel P] [--generate]\n", stderr);
+        std::fputs("usage: lottoshot OUT.png [--panel P] [--generate] [--lang L]\n", stderr);
         return 2;
     }
     const QString out = parser.positionalArguments().constFirst();
     const int panel = parser.value("panel").toInt();
+    if (parser.isSet("lang"))
+        Translation::install(QLocale(parser.value("lang")));
 
     MainWindow window;
     window.show();

@@ -178,7 +178,7 @@ Les options propres à Qt (par exemple -platform ou -style) sont aussi acceptée
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personnalisé</translation>
+        <translation>Autre</translation>
     </message>
 </context>
 <context>
@@ -236,7 +236,7 @@ Les options propres à Qt (par exemple -platform ou -style) sont aussi acceptée
     </message>
     <message>
         <source>Please Wait While Generating . . .</source>
-        <translation>Veuillez patienter pendant la génération . . .</translation>
+        <translation>Génération en cours . . .</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -465,7 +465,7 @@ Les options propres à Qt (par exemple -platform ou -style) sont aussi acceptée
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personnalisé</translation>
+        <translation>Autre</translation>
     </message>
 </context>
 <context>
@@ -547,47 +547,47 @@ Les options propres à Qt (par exemple -platform ou -style) sont aussi acceptée
     </message>
     <message>
         <source>TORAH</source>
-        <translation type="unfinished"></translation>
+        <translation>TORAH</translation>
     </message>
     <message>
         <source>GOD</source>
-        <translation type="unfinished"></translation>
+        <translation>DIEU</translation>
     </message>
     <message>
         <source>LOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>AMOUR</translation>
     </message>
     <message>
         <source>PEACE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAIX</translation>
     </message>
     <message>
         <source>MONEY</source>
-        <translation type="unfinished"></translation>
+        <translation>ARGENT</translation>
     </message>
     <message>
         <source>RICH</source>
-        <translation type="unfinished"></translation>
+        <translation>RICHE</translation>
     </message>
     <message>
         <source>LUCKY</source>
-        <translation type="unfinished"></translation>
+        <translation>CHANCEUX</translation>
     </message>
     <message>
         <source>CLOVER</source>
-        <translation type="unfinished"></translation>
+        <translation>TRÈFLE</translation>
     </message>
     <message>
         <source>JESUS</source>
-        <translation type="unfinished"></translation>
+        <translation>JÉSUS</translation>
     </message>
     <message>
         <source>SEX</source>
-        <translation type="unfinished"></translation>
+        <translation>SEXE</translation>
     </message>
     <message>
         <source>LIFE</source>
-        <translation type="unfinished"></translation>
+        <translation>VIE</translation>
     </message>
 </context>
 <context>

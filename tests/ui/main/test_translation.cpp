@@ -281,6 +281,29 @@ private Q_SLOTS:
             QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("&Oui"));
         }
 
+        // The longer French captions still fit their labels and buttons.
+        QStringList cut;
+        for (QWidget *child : w.findChildren<QWidget *>()) {
+            QString text;
+            int room = child->width();
+            if (auto *l = qobject_cast<QLabel *>(child); l && !l->wordWrap()) {
+                text = l->text();
+            } else if (auto *b = qobject_cast<QPushButton *>(child)) {
+                text = b->text();
+                text.remove(QLatin1Char('&'));
+                room -= 8; // the button's frame and margins
+            }
+            if (text.isEmpty() || text.contains(QLatin1Char('\n')))
+                continue;
+            const int needed = QFontMetrics(child->font()).horizontalAdvance(text);
+            if (needed > room)
+                cut << QStringLiteral("%1 \"%2\": %3 px in %4")
+                           .arg(child->objectName(), text)
+                           .arg(needed)
+                           .arg(room);
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+
         // Back to English: a window built now is the original again.
         Translation::remove();
         MainWindow english2;
