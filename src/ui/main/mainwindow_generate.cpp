@@ -1,15 +1,191 @@
 #include "ui/main/mainwindow.h"
 
+#include "generation/catalogue.h"
+#include "generation/generator.h"
+#include "generation/lucklength.h"
+#include "generation/randomstream.h"
+#include "shared/doevents.h"
+#include "shared/lotto.h"
+#include "ui/luck/luckwords.h"
+#include "ui/main/gamepanel.h"
+#include "ui/main/generationhooks.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
 // Number generation, clearing and the status strip's blink.
+
+namespace {
+std::function<QString()> g_luckTextSource;
+int g_forcedExchanges = 0;
+std::function<void()> g_yieldObserver;
+
+QString luckText()
+{
+    return g_luckTextSource ? g_luckTextSource() : LuckWords::text();
+}
+
+// The yield of a run: every pending event runs here.
+void yieldToEvents()
+{
+    if (g_yieldObserver)
+        g_yieldObserver();
+    doEvents();
+}
+
+// Every action under a menu, submenus and their items included.
+void collectActions(QMenu *menu, QList<QAction *> &into)
+{
+    for (QAction *a : menu->actions()) {
+        into << a;
+        if (QMenu *sub = a->menu())
+            collectActions(sub, into);
+    }
+}
+
+// Switches off the commands under the File and About menus for a run: the menus themselves
+// and every item under them, so their shortcut keys (Ctrl+C, Ctrl+P, Ctrl+X, F1, Ctrl+A)
+// cannot open the editor, print, end the program or open a window while numbers are drawn.
+// restore() switches back on exactly what was switched off.
+class MenuLock
+{
+public:
+    void lock(std::initializer_list<QMenu *> menus)
+    {
+        for (QMenu *menu : menus) {
+            QList<QAction *> actions;
+            collectActions(menu, actions);
+            for (QAction *a : actions) {
+                if (a->isEnabled()) {
+                    a->setEnabled(false);
+                    m_disabled << a;
+                }
+            }
+        }
+    }
+    void restore()
+    {
+        for (const QPointer<QAction> &a : std::as_const(m_disabled))
+            if (a)
+                a->setEnabled(true);
+        m_disabled.clear();
+    }
+
+private:
+    QList<QPointer<QAction>> m_disabled;
+};
+
+// Stops Timer1: yield once, then disable it, until it reads as disabled.
+void stopTimer(QTimer *timer, void (*yield)())
+{
+    do {
+        yield();
+        timer->stop();
+    } while (timer->isActive());
+}
+} // namespace
+
+void GenerationHooks::setLuckTextSource(std::function<QString()> source)
+{
+    g_luckTextSource = std::move(source);
+}
+
+void GenerationHooks::setForcedExchanges(int k)
+{
+    g_forcedExchanges = k > 0 ? k : 0;
+}
+
+void GenerationHooks::setYieldObserver(std::function<void()> observer)
+{
+    g_yieldObserver = std::move(observer);
+}
 
 void MainWindow::cmdgenerate_Click(int index)
 {
-    Q_UNUSED(index);
+    const GameInfo *game = Catalogue::game(index);
+    GamePanel *panel = gamePanel(index);
+    // Only a game panel generates, and only one run at a time: a click that reached a
+    // Generate button inside the run's own yields does nothing.
+    if (!game || !panel || Lotto.Generating != 0)
+        return;
+
+    // Entry bracket.
+    Lotto.Generating = 1;
+    setCursor(Qt::WaitCursor);
+    panel->rules->setEnabled(false);
+    MenuLock menuLock;
+    m_mnuFile->setEnabled(false);
+    m_mnuAbout->setEnabled(false);
+    menuLock.lock({m_mnuFile, m_mnuAbout});
+    m_picstatus->show();
+    m_timer1->start();
+    yieldToEvents(); // the window repaints with the status strip
+    panel->generate->setEnabled(false);
+    panel->back->setEnabled(false);
+    panel->clear->setEnabled(false);
+    panel->addVorla->setEnabled(false);
+
+    // Seeding: the luck text's length, or the clock when there is no text.
+    RandomStream &random = sharedRandom();
+    if (const qint32 length = LuckLength::of(luckText()); length != 0)
+        random.reseed(length);
+    else
+        random.reseedFromClock();
+
+    // The draw, captions written into the panel's number labels as they are drawn.
+    const QList<QLabel *> labels = panel->numbers;
+    Generator::run(
+        *game, random, yieldToEvents,
+        [&labels](int i, const QString &caption) { labels.at(i)->setText(caption); },
+        Generator::Options{g_forcedExchanges});
+
+    // Exit bracket.
+    panel->vorlaStatus->setVisible(Lotto.VorlaAdded == LottoModule::True);
+    unsetCursor();
+    panel->generate->setEnabled(true);
+    panel->back->setEnabled(true);
+    panel->clear->setEnabled(true);
+    panel->addVorla->setEnabled(true);
+    m_picstatus->hide();
+    stopTimer(m_timer1, yieldToEvents);
+    Lotto.Generating = 0;
+    panel->rules->setEnabled(true);
+    m_mnuFile->setEnabled(true);
+    m_mnuAbout->setEnabled(true);
+    menuLock.restore();
 }
 
 void MainWindow::cmdclear_Click(int index)
 {
-    Q_UNUSED(index);
+    GamePanel *panel = gamePanel(index);
+    if (!Catalogue::game(index) || !panel)
+        return;
+    panel->clear->setEnabled(false);
+    for (PanelIndex i = Panel::FirstGame; i <= Panel::LastGame; ++i)
+        gamePanel(i)->vorlaStatus->hide();
+    for (QLabel *label : std::as_const(panel->numbers))
+        label->setText(QStringLiteral("*"));
 }
 
-void MainWindow::Timer1_Timer() {}
+void MainWindow::Timer1_Timer()
+{
+    if (m_picstatus->isHidden()) {
+        // A tick after the run ended: stop the timer.
+        stopTimer(m_timer1, doEvents);
+        return;
+    }
+    RandomStream &random = sharedRandom();
+    const int red = RandomStream::scale(random.next(), 255);
+    const int green = RandomStream::scale(random.next(), 255);
+    const int blue = RandomStream::scale(random.next(), 255);
+    QPalette pal = m_lblstatus->palette();
+    pal.setColor(QPalette::WindowText, QColor(red, green, blue));
+    m_lblstatus->setPalette(pal);
+    m_lblstatus->setVisible(m_lblstatus->isHidden());
+}
