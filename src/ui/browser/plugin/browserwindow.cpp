@@ -1,0 +1,310 @@
+#include "browserwindow.h"
+
+#include "shared/twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <QWebEngineHistory>
+
+#include <algorithm>
+
+QWebEngineView *BrowserWebView::createWindow(QWebEnginePage::WebWindowType type)
+{
+    Q_UNUSED(type);
+    return nullptr;
+}
+
+BrowserWindow::BrowserWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmBrowser"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon(QStringLiteral(":/assets/lottoworla.svg")));
+    setWindowTitle(QString());
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    // W and H of Form_Resize are the client area's; the window answers every change of it.
+    client->installEventFilter(this);
+
+    buildMenus();
+    buildToolBar();
+    buildAddressStrip();
+
+    m_brwWebBrowser = new BrowserWebView(client);
+    m_brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
+    m_brwWebBrowser->move(Twips::point(ViewLeftTwips, ViewTopTwips));
+    connect(m_brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
+        m_requested = false;
+        m_loading = true;
+    });
+    connect(m_brwWebBrowser, &QWebEngineView::loadFinished, this, [this] {
+        m_requested = false;
+        m_loading = false;
+        brwWebBrowser_DownloadComplete();
+    });
+    connect(m_brwWebBrowser, &QWebEngineView::urlChanged, this,
+            &BrowserWindow::brwWebBrowser_NavigateComplete2);
+
+    m_timTimer = new QTimer(this);
+    m_timTimer->setObjectName(QStringLiteral("timTimer"));
+    m_timTimer->setInterval(BusyPollMs);
+    connect(m_timTimer, &QTimer::timeout, this, &BrowserWindow::timTimer_Timer);
+}
+
+BrowserWindow::~BrowserWindow() = default;
+
+void BrowserWindow::buildMenus()
+{
+    m_mnuFile = menuBar()->addMenu(tr("&File"));
+    m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    m_mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    QAction *exit = m_mnuFile->addAction(tr("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuFileExit"));
+    connect(exit, &QAction::triggered, this, &BrowserWindow::mnuFileExit_Click);
+}
+
+void BrowserWindow::buildToolBar()
+{
+    m_tbToolBar = new QToolBar(centralWidget());
+    m_tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    m_tbToolBar->setIconSize(QSize(24, 24));
+    m_tbToolBar->setMovable(false);
+    m_tbToolBar->setFloatable(false);
+    m_tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_tbToolBar->setGeometry(Twips::rect(0, 0, 0, ToolBarHeightTwips));
+
+    // Key, hover hint and picture of each button, left to right.
+    struct Button
+    {
+        const char *key;
+        const char *hint;
+        const char *picture;
+    };
+    static constexpr Button buttons[] = {
+        {"Back", QT_TR_NOOP("Back"), ":/assets/nav-back.svg"},
+        {"Forward", QT_TR_NOOP("Forward"), ":/assets/nav-forward.svg"},
+        {"Stop", QT_TR_NOOP("Stop"), ":/assets/nav-stop.svg"},
+        {"Refresh", QT_TR_NOOP("Refresh"), ":/assets/nav-refresh.svg"},
+        {"Home", QT_TR_NOOP("Home"), ":/assets/nav-home.svg"},
+        {"Search", QT_TR_NOOP("Search"), ":/assets/nav-search.svg"},
+    };
+    for (const Button &b : buttons) {
+        QAction *a = m_tbToolBar->addAction(QIcon(QLatin1String(b.picture)), tr(b.hint));
+        a->setObjectName(QLatin1String(b.key));
+        a->setData(QLatin1String(b.key));
+        a->setToolTip(tr(b.hint));
+    }
+    connect(m_tbToolBar, &QToolBar::actionTriggered, this,
+            [this](QAction *a) { tbToolBar_ButtonClick(a->data().toString()); });
+}
+
+void BrowserWindow::buildAddressStrip()
+{
+    m_picAddress = new QFrame(centralWidget());
+    m_picAddress->setObjectName(QStringLiteral("picAddress"));
+    m_picAddress->setGeometry(Twips::rect(0, AddressStripTopTwips, 0, AddressStripHeightTwips));
+
+    m_lblAddress = new QLabel(tr("&Address:"), m_picAddress);
+    m_lblAddress->setObjectName(QStringLiteral("lblAddress"));
+    m_lblAddress->move(Twips::point(LabelLeftTwips, LabelTopTwips));
+    m_lblAddress->resize(m_lblAddress->sizeHint().width(), Twips::toPixels(LabelHeightTwips));
+
+    // Editable text and an unsorted list. Only the program adds entries, repeats included:
+    // Enter neither inserts the typed text nor picks a matching entry, and nothing is
+    // completed while typing.
+    m_cboAddress = new QComboBox(m_picAddress);
+    m_cboAddress->setObjectName(QStringLiteral("cboAddress"));
+    m_cboAddress->setEditable(true);
+    m_cboAddress->setInsertPolicy(QComboBox::NoInsert);
+    m_cboAddress->setDuplicatesEnabled(true);
+    m_cboAddress->setCompleter(nullptr);
+    m_cboAddress->lineEdit()->setObjectName(QStringLiteral("cboAddressText"));
+    m_cboAddress->installEventFilter(this);
+    m_cboAddress->lineEdit()->installEventFilter(this);
+    m_lblAddress->setBuddy(m_cboAddress);
+    connect(m_cboAddress, &QComboBox::activated, this, &BrowserWindow::cboAddress_Click);
+}
+
+void BrowserWindow::setHomeAndSearchPages(const QString &home, const QString &search)
+{
+    m_homePage = home;
+    m_searchPage = search;
+}
+
+void BrowserWindow::Form_Load(const QString &linkAddress)
+{
+    // 1 and 2: shown modeless, maximised.
+    showMaximized();
+    // 3.
+    m_tbToolBar->update();
+    // 4.
+    Form_Resize();
+    // 5: under the label, keeping width and height.
+    m_cboAddress->move(Twips::point(AddressBoxLeftTwips, LabelTopTwips + LabelHeightTwips + 15));
+    // 6 to 9.
+    m_cboAddress->setEditText(linkAddress);
+    m_cboAddress->addItem(m_cboAddress->currentText());
+    m_timTimer->start();
+    navigate(linkAddress);
+}
+
+void BrowserWindow::stretchTopBars()
+{
+    // The tool bar and the address strip are aligned to the top: always the full width.
+    const int w = centralWidget()->width();
+    m_tbToolBar->resize(w, Twips::toPixels(ToolBarHeightTwips));
+    m_picAddress->resize(w, Twips::toPixels(AddressStripHeightTwips));
+}
+
+void BrowserWindow::Form_Resize()
+{
+    const int W = Twips::fromPixels(centralWidget()->width());
+    const int H = Twips::fromPixels(centralWidget()->height());
+    // A window made very small gives negative results; no control is made smaller than
+    // nothing.
+    const auto notNegative = [](float twips) { return std::max(0, static_cast<int>(twips)); };
+
+    // 1. Address box width.
+    m_addressWidthTwips = notNegative(static_cast<float>(W) - 100.0f);
+    m_cboAddress->resize(Twips::toPixels(m_addressWidthTwips), m_cboAddress->height());
+    // 2. Web view width.
+    m_viewWidthTwips = notNegative(static_cast<float>(W) - 100.0f);
+    // 3. Web view height: what is left under the address strip, less a margin of 100.
+    m_viewHeightTwips = notNegative(static_cast<float>(H) -
+                                    (AddressStripTopTwips + AddressStripHeightTwips) - 100.0f);
+    m_brwWebBrowser->resize(Twips::toPixels(m_viewWidthTwips), Twips::toPixels(m_viewHeightTwips));
+}
+
+void BrowserWindow::Form_Activate()
+{
+    setWindowState(Qt::WindowMaximized);
+}
+
+void BrowserWindow::navigate(const QString &address)
+{
+    m_requested = true;
+    m_brwWebBrowser->load(QUrl::fromUserInput(address));
+}
+
+QString BrowserWindow::locationName() const
+{
+    return m_brwWebBrowser->title();
+}
+
+void BrowserWindow::timTimer_Timer()
+{
+    if (busy()) {
+        setWindowTitle(tr("Working..."));
+    } else {
+        m_timTimer->stop();
+        setWindowTitle(locationName());
+    }
+}
+
+void BrowserWindow::brwWebBrowser_NavigateComplete2()
+{
+    m_cboAddress->setEditText(m_brwWebBrowser->url().toString());
+}
+
+void BrowserWindow::brwWebBrowser_DownloadComplete()
+{
+    setWindowTitle(locationName());
+}
+
+void BrowserWindow::cboAddress_Click()
+{
+    m_timTimer->start();
+    navigate(m_cboAddress->currentText());
+}
+
+void BrowserWindow::cboAddress_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        cboAddress_Click();
+}
+
+void BrowserWindow::tbToolBar_ButtonClick(const QString &key)
+{
+    m_timTimer->start();
+    QWebEngineHistory *history = m_brwWebBrowser->history();
+    if (key == QLatin1String("Back")) {
+        // No earlier page: nothing happens.
+        if (history->canGoBack()) {
+            m_requested = true;
+            m_brwWebBrowser->back();
+        }
+    } else if (key == QLatin1String("Forward")) {
+        if (history->canGoForward()) {
+            m_requested = true;
+            m_brwWebBrowser->forward();
+        }
+    } else if (key == QLatin1String("Refresh")) {
+        m_requested = true;
+        m_brwWebBrowser->reload();
+    } else if (key == QLatin1String("Home")) {
+        navigate(m_homePage);
+    } else if (key == QLatin1String("Search")) {
+        navigate(m_searchPage);
+    } else if (key == QLatin1String("Stop")) {
+        m_timTimer->stop();
+        m_requested = false;
+        m_brwWebBrowser->stop();
+        setWindowTitle(locationName());
+    }
+}
+
+void BrowserWindow::mnuFileExit_Click()
+{
+    do {
+        m_timTimer->stop();
+    } while (m_timTimer->isActive());
+    close();
+}
+
+bool BrowserWindow::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QMainWindow::event(e);
+}
+
+void BrowserWindow::closeEvent(QCloseEvent *e)
+{
+    // Unloaded at once, however it was closed; the address list goes with the window.
+    m_timTimer->stop();
+    e->accept();
+    if (!m_unloading) {
+        m_unloading = true;
+        Q_EMIT unloaded();
+    }
+}
+
+bool BrowserWindow::eventFilter(QObject *watched, QEvent *e)
+{
+    if (!m_cboAddress || !m_brwWebBrowser)
+        return QMainWindow::eventFilter(watched, e);
+    if (watched == centralWidget() && e->type() == QEvent::Resize) {
+        stretchTopBars();
+        Form_Resize();
+    } else if ((watched == m_cboAddress || watched == m_cboAddress->lineEdit()) &&
+               e->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(e);
+        // Enter acts, and still reaches the box like every other key.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            cboAddress_KeyPress(13);
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
