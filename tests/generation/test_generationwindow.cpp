@@ -167,8 +167,8 @@ private Q_SLOTS:
         bool closeRefused = false;
         QColor firstColour = w->lblstatus()->palette().color(QPalette::WindowText);
         bool colourChanged = false;
-        GenerationHooks::setYieldObserver([&] {
-            if (++yields != 5000)
+        GenerationHooks::setYieldObserver([&](GenerationHooks::Yield phase) {
+            if (phase != GenerationHooks::Yield::Before || ++yields != 5000)
                 return;
             atYield = snapshot(1);
             // Esc, the close box, a click on Generate and every shortcut: nothing happens.
@@ -237,7 +237,9 @@ private Q_SLOTS:
         showPanel(2);
         GamePanel *panel = w->gamePanel(2);
         int yields = 0;
-        GenerationHooks::setYieldObserver([&] { ++yields; });
+        GenerationHooks::setYieldObserver([&](GenerationHooks::Yield phase) {
+            yields += phase == GenerationHooks::Yield::Before;
+        });
         QSignalSpy clicked(panel->generate, &QAbstractButton::clicked);
         const QPointF at = panel->generate->rect().center();
         const QPointF global = panel->generate->mapToGlobal(at);

@@ -11,6 +11,8 @@ namespace GenerationHooks {
 void setLuckTextSource(std::function<QString()> source);
 // Runs make k exchanges instead of the drawn count (the count is still drawn); 0 restores it.
 void setForcedExchanges(int k);
-// Called just before every yield of a run (its entry, every step, its exit); empty removes it.
-void setYieldObserver(std::function<void()> observer);
+// Called just before (Before) and just after (After) every yield of a run: its entry, every
+// step, its exit. Empty removes it.
+enum class Yield { Before, After };
+void setYieldObserver(std::function<void(Yield)> observer);
 } // namespace GenerationHooks

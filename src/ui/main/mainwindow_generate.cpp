@@ -24,7 +24,7 @@
 namespace {
 std::function<QString()> g_luckTextSource;
 int g_forcedExchanges = 0;
-std::function<void()> g_yieldObserver;
+std::function<void(GenerationHooks::Yield)> g_yieldObserver;
 
 QString luckText()
 {
@@ -34,9 +34,13 @@ QString luckText()
 // The yield of a run: every pending event runs here.
 void yieldToEvents()
 {
-    if (g_yieldObserver)
-        g_yieldObserver();
+    if (!g_yieldObserver) {
+        doEvents();
+        return;
+    }
+    g_yieldObserver(GenerationHooks::Yield::Before);
     doEvents();
+    g_yieldObserver(GenerationHooks::Yield::After);
 }
 
 // Every action under a menu, submenus and their items included.
@@ -101,7 +105,7 @@ void GenerationHooks::setForcedExchanges(int k)
     g_forcedExchanges = k > 0 ? k : 0;
 }
 
-void GenerationHooks::setYieldObserver(std::function<void()> observer)
+void GenerationHooks::setYieldObserver(std::function<void(Yield)> observer)
 {
     g_yieldObserver = std::move(observer);
 }
