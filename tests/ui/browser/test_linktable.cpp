@@ -1,0 +1,113 @@
+// The table of the ten link pages: the rows belong to the controls that carry them, the
+// addresses are the sites' base addresses with the paths as they stand, and the browser
+// plugin is looked for where the program is built and installed.
+
+#include "support/testsupport.h"
+
+#include "generation/catalogue.h"
+#include "shared/lotto.h"
+#include "shared/picture.h"
+#include "ui/browser/browserloader.h"
+#include "ui/browser/linktable.h"
+#include "ui/main/gamepanel.h"
+#include "ui/main/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QUrl>
+
+using namespace TestSupport;
+
+class TestLinkTable : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rowsBelongToTheirControls()
+    {
+        MainWindow w;
+        const auto &rows = LinkTable::rows();
+        // The five results pictures, by panel.
+        for (int p = Panel::FirstGame; p <= Panel::LastGame; ++p) {
+            const LinkRow &row = rows.at(static_cast<std::size_t>(p - 1));
+            const GameInfo *game = Catalogue::game(p);
+            QCOMPARE(row.control, game->linkImageName);
+            QCOMPARE(QString::fromLatin1(row.handler), QLatin1String(row.control) + "_Click");
+            QCOMPARE(w.gamePanel(p)->linkImage->objectName(), QLatin1String(row.control));
+            QCOMPARE(w.gamePanel(p)->linkImage->toolTip(), QLatin1String(row.text));
+        }
+        // Then File, Internet from top to bottom.
+        QMenu *internet = w.findChild<QAction *>(QStringLiteral("mnuFileInternet"))->menu();
+        QVERIFY(internet);
+        const QList<QAction *> entries = internet->actions();
+        QCOMPARE(entries.size(), 5);
+        for (int i = 0; i < 5; ++i) {
+            const LinkRow &row = rows.at(static_cast<std::size_t>(5 + i));
+            QCOMPARE(entries.at(i)->objectName(), QLatin1String(row.control));
+            QCOMPARE(QString::fromLatin1(row.handler), QLatin1String(row.control) + "_Click");
+            QCOMPARE(entries.at(i)->text(), QLatin1String(row.text));
+        }
+    }
+
+    void addressesAreBaseAndPath()
+    {
+        const SiteAddresses sites = LinkTable::builtInSites();
+        QStringList bases{sites.results, sites.statistics, sites.zodiac, sites.portal};
+        for (const QString &base : bases) {
+            const QUrl u(base);
+            QCOMPARE(u.scheme(), QStringLiteral("https"));
+            QVERIFY(!u.host().isEmpty());
+            QVERIFY(u.path().isEmpty());
+        }
+        bases.removeDuplicates();
+        QCOMPARE(bases.size(), 4);
+        QCOMPARE(QUrl(sites.search).scheme(), QStringLiteral("https"));
+
+        const QStringList expected{
+            sites.results + "/lotto649.html",       sites.results + "/ontpick3.html",
+            sites.results + "/ontario49.html",      sites.results + "/super7.html",
+            sites.results + "/lottario.html",       sites.results,
+            sites.statistics + "/everwon.html-ssi", sites.statistics + "/stat_analysis.html-ssi",
+            sites.zodiac + "/zodiac.htm",           sites.portal};
+        for (int row = 0; row < LinkTable::Count; ++row)
+            QCOMPARE(LinkTable::address(row), expected.at(row));
+        QCOMPARE(LinkTable::homePage(), sites.results);
+        QCOMPARE(LinkTable::searchPage(), sites.search);
+    }
+
+    void testsCanPointTheSitesElsewhere()
+    {
+        LinkTable::setSitesForTesting({QStringLiteral("http://a"), QStringLiteral("http://b"),
+                                       QStringLiteral("http://c"), QStringLiteral("http://d"),
+                                       QStringLiteral("http://e")});
+        QCOMPARE(LinkTable::address(1), QStringLiteral("http://a/ontpick3.html"));
+        QCOMPARE(LinkTable::address(7), QStringLiteral("http://b/stat_analysis.html-ssi"));
+        QCOMPARE(LinkTable::address(8), QStringLiteral("http://c/zodiac.htm"));
+        QCOMPARE(LinkTable::address(9), QStringLiteral("http://d"));
+        QCOMPARE(LinkTable::searchPage(), QStringLiteral("http://e"));
+        LinkTable::resetSitesForTesting();
+        QCOMPARE(LinkTable::address(9), LinkTable::builtInSites().portal);
+    }
+
+    void pluginIsLookedForBesideTheProgramFirst()
+    {
+        const QStringList files = BrowserLoader::candidateFiles();
+        QVERIFY(files.size() >= 2);
+        QCOMPARE(files.first(),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/liblottobrowser.so"));
+        // The install folder relative to the program comes before any fixed folder.
+        QVERIFY2(files.at(1).endsWith(QStringLiteral("/lottoworla/liblottobrowser.so")),
+                 qPrintable(files.join(' ')));
+        for (const QString &f : files)
+            QVERIFY(QDir::isAbsolutePath(f));
+        BrowserLoader::setPluginFileForTesting(QStringLiteral("/x/liblottobrowser.so"));
+        QCOMPARE(BrowserLoader::candidateFiles(),
+                 QStringList{QStringLiteral("/x/liblottobrowser.so")});
+        BrowserLoader::setPluginFileForTesting({});
+    }
+};
+
+LOTTO_TEST_MAIN(TestLinkTable)
+#include "test_linktable.moc"
