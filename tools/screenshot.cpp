@@ -3,12 +3,16 @@
 //   lottoshot OUT.png [--panel P] [--generate] [--luck TEXT] [--lang fr_CA]
 // The main window is created as at start; --panel opens a game panel, --generate runs a
 // generation on it (with --luck, seeded from that luck-word text) before the picture is taken.
+// --window about|help|vorla takes the picture of that window instead of the main window.
 // --lang shows the window in that language, as the program does for a user whose system
 // speaks it. The environment's QT_SCALE_FACTOR gives pictures of a high-resolution screen.
 
+#include "app/aboutwindow.h"
+#include "app/helpwindow.h"
 #include "app/program.h"
 #include "app/translation.h"
 #include "shared/lotto.h"
+#include "ui/luck/vorlawindow.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
 
@@ -29,10 +33,12 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument("out", "PNG file to write");
     parser.addOption({"panel", "panel to open (1-5)", "panel", "0"});
     parser.addOption({"generate", "generate numbers on the panel"});
+    parser.addOption({"window", "window to picture: about, help or vorla", "window"});
     parser.addOption({"lang", "language of the windows (e.g. fr_CA)", "locale"});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
-        std::fputs("usage: lottoshot OUT.png [--panel P] [--generate] [--lang L]\n", stderr);
+        std::fputs("usage: lottoshot OUT.png [--panel P] [--generate] [--window W] [--lang L]\n",
+                   stderr);
         return 2;
     }
     const QString out = parser.positionalArguments().constFirst();
@@ -47,8 +53,21 @@ int main(int argc, char *argv[])
         if (parser.isSet("generate"))
             window.cmdgenerate_Click(panel);
     }
+    QWidget *shown = &window;
+    std::unique_ptr<AboutWindow> about;
+    const QString other = parser.value("window");
+    if (other == QLatin1String("about")) {
+        about = std::make_unique<AboutWindow>(&window);
+        about->show();
+        shown = about.get();
+    } else if (other == QLatin1String("help")) {
+        shown = HelpWindow::showHelp();
+    } else if (other == QLatin1String("vorla")) {
+        shown = VorlaWindow::instance();
+        shown->show();
+    }
     QApplication::processEvents();
-    const bool ok = window.grab().save(out);
+    const bool ok = shown->grab().save(out);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(out));
     return ok ? 0 : 1;
 }

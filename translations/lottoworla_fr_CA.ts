@@ -21,6 +21,71 @@
     </message>
 </context>
 <context>
+    <name>BrowserLoader</name>
+    <message>
+        <source>Its plugin was not found; looked for:</source>
+        <translation>Son module est introuvable&#xa0;; emplacements vérifiés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 is not the browser plugin of this program.</source>
+        <translation>%1 n&apos;est pas le module de navigateur de ce programme.</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPlugin</name>
+    <message>
+        <source>The web engine&apos;s helper program %1 is missing.</source>
+        <translation>Le programme auxiliaire du moteur Web, %1, est introuvable.</translation>
+    </message>
+    <message>
+        <source>The web engine&apos;s resources %1 are missing.</source>
+        <translation>Les ressources du moteur Web, %1, sont introuvables.</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Chargement...</translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>Select this to generate numbers for Lotto 649</source>
@@ -499,7 +564,7 @@ Les options propres à Qt (par exemple -platform ou -style) sont aussi acceptée
     </message>
     <message>
         <source>Show me sample words!</source>
-        <translation>Montrez-moi des exemples de mots!</translation>
+        <translation>Voir des exemples de mots!</translation>
     </message>
     <message>
         <source>Clear</source>

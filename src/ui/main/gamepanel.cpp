@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -175,6 +176,25 @@ void GamePanel::buildCommonButtons(PanelIndex addVorlaIndex)
 
     for (QAbstractButton *b : buttons())
         b->setMouseTracking(true);
+
+    // Enter presses the button with the focus, as Space does: the push buttons take it as
+    // default buttons would, the Back tool button through the panel.
+    for (QPushButton *b : {addVorla, generate, clear})
+        b->setAutoDefault(true);
+    back->installEventFilter(this);
+}
+
+bool GamePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == back && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat() &&
+            back->isEnabled()) {
+            back->click();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void GamePanel::buildGame()
@@ -185,6 +205,7 @@ void GamePanel::buildGame()
     rules->setObjectName(elementName("cmdrules", m_index));
     rules->setToolTip(tr("Click here to learn the rules/regulations of this lottery system."));
     rules->setGeometry(Twips::rect(120, g.rulesTop, 1455, 375));
+    rules->setAutoDefault(true);
 
     buildCommonButtons(m_index);
     vorlaStatus->setGeometry(Twips::rect(g.vorlaStatusLeft, g.vorlaStatusTop, 5205, 420));

@@ -63,6 +63,9 @@ public:
     static constexpr int WidthTwips = 7455;
     static constexpr int HeightTwips = 3855;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildGame();
     void buildCustom();

@@ -6,11 +6,13 @@
 #include "shared/lotto.h"
 #include "shared/picture.h"
 #include "ui/main/gamepanel.h"
+#include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QToolButton>
 
 using namespace TestSupport;
@@ -151,12 +153,51 @@ private Q_SLOTS:
         press(Qt::Key_Space);
         QTRY_COMPARE(w->visiblePanel(), 0);
 
-        // Alt+B does the same.
+        // Enter on it does the same.
+        press(Qt::Key_Space);
+        QCOMPARE(w->visiblePanel(), 1);
+        QVERIFY(tabTo(panel->back));
+        press(Qt::Key_Return);
+        QTRY_COMPARE(w->visiblePanel(), 0);
+
+        // So does Alt+B.
         QVERIFY(tabTo(w->selection()->pictures.at(1)));
         press(Qt::Key_Return);
         QCOMPARE(w->visiblePanel(), 2);
         press(Qt::Key_B, Qt::AltModifier);
         QTRY_COMPARE(w->visiblePanel(), 0);
+        QCOMPARE(QApplication::focusWidget(), w->selection()->pictures.at(1));
+    }
+
+    void openGenerateClearAndGoBackWithKeysAlone()
+    {
+        // Short runs: the keys matter here, not the length of the shuffle.
+        GenerationHooks::setForcedExchanges(200);
+        auto restore = qScopeGuard([] { GenerationHooks::setForcedExchanges(0); });
+        QVERIFY(tabTo(w->selection()->pictures.at(1)));
+        press(Qt::Key_Space);
+        QCOMPARE(w->visiblePanel(), 2);
+        GamePanel *panel = w->gamePanel(2);
+
+        // Enter on the Generate button, where the focus landed.
+        QCOMPARE(QApplication::focusWidget(), panel->generate);
+        press(Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(Lotto.Generating == 0 && panel->clear->isEnabled(), 30000);
+        QVERIFY(!numbers(2).contains(QStringLiteral("*")));
+
+        // Alt+C clears.
+        press(Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(numbers(2), QStringList(3, QStringLiteral("*")));
+
+        // Alt+G generates again; Esc is ignored while the run lasts, works after it.
+        press(Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(Lotto.Generating == 0 && panel->clear->isEnabled(), 30000);
+        QVERIFY(!numbers(2).contains(QStringLiteral("*")));
+        QWidget *f = QApplication::focusWidget();
+        QVERIFY(f && f->isVisible() && f->isEnabled());
+
+        press(Qt::Key_Escape);
+        QCOMPARE(w->visiblePanel(), 0);
         QCOMPARE(QApplication::focusWidget(), w->selection()->pictures.at(1));
     }
 

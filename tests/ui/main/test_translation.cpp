@@ -4,13 +4,17 @@
 
 #include "support/testsupport.h"
 
+#include "app/aboutwindow.h"
+#include "app/helpwindow.h"
 #include "app/translation.h"
 #include "generation/catalogue.h"
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
 #include "shared/picture.h"
+#include "ui/luck/vorlawindow.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/rules.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -101,8 +105,8 @@ QStringList placeholders(const QString &text)
     return found;
 }
 
-// Every text the main window shows or tells: captions, tooltips, titles, menu items.
-QStringList shownTexts(MainWindow *w)
+// Every text a window shows or tells: captions, tooltips, titles, menu items.
+QStringList shownTexts(QWidget *w)
 {
     QStringList texts{w->windowTitle()};
     for (QWidget *child : w->findChildren<QWidget *>()) {
@@ -239,6 +243,23 @@ private Q_SLOTS:
             if (!sources.contains(text) && !text.contains(QLatin1String(" results")))
                 foreign << text;
         QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
+
+        // The About and Help windows and the rules say exactly what they always said.
+        AboutWindow about(&w);
+        QStringList texts = shownTexts(&about);
+        HelpWindow *help = HelpWindow::showHelp();
+        texts += shownTexts(help);
+        help->close();
+        for (int p = Panel::FirstGame; p <= Panel::LastGame; ++p)
+            for (const Rules::Message &m : Rules::messages(p)) {
+                texts << m.title;
+                texts += m.body.split(QChar(13), Qt::SkipEmptyParts);
+            }
+        foreign.clear();
+        for (const QString &text : texts)
+            if (!sources.contains(text) && !text.contains(QLatin1Char('@')))
+                foreign << text;
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(QLatin1Char('\n'))));
     }
 
     void frenchSpeakersGetTheFrenchWindow()
@@ -280,6 +301,24 @@ private Q_SLOTS:
                                MsgBox::Icon::Question, MsgBox::Buttons::YesNo));
             QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("&Oui"));
         }
+
+        // So do the other windows and the rules.
+        AboutWindow about(&w);
+        QStringList texts = shownTexts(&about);
+        HelpWindow *help = HelpWindow::showHelp();
+        texts += shownTexts(help);
+        help->close();
+        texts += shownTexts(VorlaWindow::instance());
+        for (int p = Panel::FirstGame; p <= Panel::LastGame; ++p)
+            for (const Rules::Message &m : Rules::messages(p)) {
+                texts << m.title;
+                texts += m.body.split(QChar(13), Qt::SkipEmptyParts);
+            }
+        QVERIFY(texts.contains(french("Rules", "HOW TO PLAY LOTTARIO:")));
+        for (const QString &text : texts)
+            if (english.contains(text))
+                untranslated << text;
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
 
         // The longer French captions still fit their labels and buttons.
         QStringList cut;
