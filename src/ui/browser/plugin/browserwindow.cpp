@@ -135,6 +135,7 @@ void BrowserWindow::buildAddressStrip()
     m_cboAddress->installEventFilter(this);
     m_cboAddress->lineEdit()->installEventFilter(this);
     m_lblAddress->setBuddy(m_cboAddress);
+    m_cboAddress->lineEdit()->setAccessibleName(tr("Address"));
     connect(m_cboAddress, &QComboBox::activated, this, &BrowserWindow::cboAddress_Click);
 }
 
