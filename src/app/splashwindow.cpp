@@ -1,5 +1,6 @@
 #include "app/splashwindow.h"
 
+#include "generation/randomstream.h"
 #include "shared/doevents.h"
 #include "shared/picture.h"
 #include "shared/twips.h"
@@ -37,8 +38,7 @@ void placeRightAligned(QLabel *l, int rightTwips, int topTwips)
 // Re-seeds the shared random source from the clock.
 void reseedFromClock()
 {
-    // TODO(generation): call RandomStream's reseedFromClock() on the shared stream
-    // (src/generation/randomstream.h) here once that stream exists.
+    sharedRandom().reseedFromClock();
 }
 
 } // namespace
