@@ -30,6 +30,14 @@
         <source>%1 is not the browser plugin of this program.</source>
         <translation>%1 n&apos;est pas le module de navigateur de ce programme.</translation>
     </message>
+    <message>
+        <source>The built-in web browser could not be started, so the page cannot be shown.</source>
+        <translation>Le navigateur Web intégré n&apos;a pas pu démarrer, la page ne peut donc pas être affichée.</translation>
+    </message>
+    <message>
+        <source>Info.</source>
+        <translation>Info.</translation>
+    </message>
 </context>
 <context>
     <name>BrowserPlugin</name>
@@ -83,6 +91,10 @@
     <message>
         <source>Working...</source>
         <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>
@@ -653,6 +665,14 @@ Les options propres à Qt (par exemple -platform ou -style) sont aussi acceptée
     <message>
         <source>LIFE</source>
         <translation>VIE</translation>
+    </message>
+    <message>
+        <source>Vorla</source>
+        <translation>Vorla</translation>
+    </message>
+    <message>
+        <source>Names, birthdays, favourite words: the text that seeds your lotto numbers.</source>
+        <translation>Des noms, des dates de naissance, des mots préférés&#xa0;: le texte qui sert de base à vos numéros de loterie.</translation>
     </message>
 </context>
 <context>

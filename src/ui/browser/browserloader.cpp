@@ -25,10 +25,11 @@ QString tr(const char *text)
 void tellUser(QWidget *parent, const QString &reason)
 {
     MsgBox::info(parent,
-                 MsgBox::lines({tr("The built-in web browser could not be started, so the page "
-                                   "cannot be shown."),
+                 MsgBox::lines({QCoreApplication::translate(
+                                    "BrowserLoader", "The built-in web browser could not be "
+                                                     "started, so the page cannot be shown."),
                                 QString(), reason}),
-                 tr("Info."));
+                 QCoreApplication::translate("BrowserLoader", "Info."));
 }
 
 // The web engine will not run as root with its sandbox on: it ends the whole program.

@@ -94,6 +94,9 @@ VorlaWindow::VorlaWindow() : QDialog(nullptr)
 
     m_text1 = new QPlainTextEdit(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setAccessibleName(tr("Vorla"));
+    m_text1->setAccessibleDescription(
+        tr("Names, birthdays, favourite words: the text that seeds your lotto numbers."));
     m_text1->setGeometry(Twips::rect(120, 1080, 7335, 1815));
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
