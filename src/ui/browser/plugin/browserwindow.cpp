@@ -7,12 +7,14 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -32,6 +34,10 @@ BrowserWindow::BrowserWindow(QWidget *parent) : QMainWindow(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/assets/lottoworla.svg")));
     setWindowTitle(QString());
+
+    // The size it takes when it is not maximised (or where nothing maximises it).
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize() * 4 / 5);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
