@@ -219,9 +219,21 @@ void VorlaWindow::openEditor()
 {
     if (isVisible())
         return; // already open (modal): nothing can ask for it twice
-    centreOverMainWindow();
-    exec();
-    hide(); // already hidden by Form_Unload; no effect
+    if (m_inExec) {
+        // Closed, but its modal show has not returned yet: the close and this request came in
+        // the same pass of the event loop. A second exec() now would be refused; open it
+        // again as soon as the first one has returned.
+        m_openAgain = true;
+        return;
+    }
+    m_inExec = true;
+    do {
+        m_openAgain = false;
+        centreOverMainWindow();
+        exec();
+        hide(); // already hidden by Form_Unload; no effect
+    } while (m_openAgain);
+    m_inExec = false;
 }
 
 void VorlaWindow::centreOverMainWindow()

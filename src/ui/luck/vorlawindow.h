@@ -103,4 +103,8 @@ private:
     // a pasted book makes a fresh copy cost milliseconds.
     mutable QString m_textCache;
     mutable bool m_textCacheValid = false;
+    // A modal show is on the stack (it may still be returning after the window was hidden),
+    // and whether the editor was asked for again meanwhile.
+    bool m_inExec = false;
+    bool m_openAgain = false;
 };
