@@ -13,3 +13,16 @@ export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 ctest --test-dir build --output-on-failure --timeout 600
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer: any
+# report stops the test that made it. Known reports inside system libraries are listed in
+# tests/sanitizers (nothing of ours is ever suppressed).
+ROOT=$(pwd)
+export ROOT
+cmake --preset asan
+cmake --build --preset asan --parallel
+(
+  # shellcheck source=../tests/sanitizers/sanitizers.env
+  . tests/sanitizers/sanitizers.env
+  ctest --test-dir build-asan --output-on-failure --timeout 1800
+)

@@ -38,7 +38,10 @@ QFile *g_liveLog = nullptr;
 
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
+    // Category "js": the console of a web page's own scripts (the engine's error pages among
+    // them), which the web view passes on as warnings; not the program's.
+    const bool pageScript = context.category && qstrcmp(context.category, "js") == 0;
+    if ((type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) && !pageScript) {
         if (!Exerciser::allowedMessage(message)) {
             QMutexLocker lock(&g_messagesMutex);
             g_messageFaults << message;
@@ -128,6 +131,11 @@ bool Exerciser::allowedMessage(const QString &message)
         "This plugin does not support raise()",
         "This plugin does not support grabbing the keyboard",
         "This plugin does not support setParent!",
+        // The offscreen platform has no OpenGL: the web engine says so when it starts and
+        // then draws in software.
+        "WebEngineContext used before QtWebEngineCore::initialize() or OpenGL context "
+        "creation failed.",
+        "No suitable graphics backend found",
     };
     for (const char *a : allowed)
         if (message.contains(QLatin1String(a)))
@@ -853,8 +861,11 @@ Exerciser::Action Exerciser::choose()
     QWidget *modal = QApplication::activeModalWidget();
     auto *box = qobject_cast<QMessageBox *>(modal);
 
-    // The exit question: answered with No, Esc or its close box only.
-    if (isExitBox(box) && !ExitCanBeObserved) {
+    // The exit question: a Yes ends the sequence, so it comes now and then only; otherwise No,
+    // Esc or its close box.
+    if (isExitBox(box)) {
+        if (ExitCanBeObserved && m_rng.bounded(5) == 0)
+            return clickOn(box->button(QMessageBox::Yes));
         switch (m_rng.bounded(4)) {
         case 0:
             return keyTo(box, Qt::Key_Escape, Qt::NoModifier);
