@@ -980,6 +980,63 @@ Exerciser::Action Exerciser::chooseWindDown()
     return a;
 }
 
+// One key pressed or released the way the window system delivers it, modifier keys first
+// on the way down and last on the way up. Unlike QTest's helpers this looks again after every
+// event whether the window still exists: an event can close a window for good.
+void Exerciser::sendKey(const QPointer<QWindow> &window, bool press, int key,
+                        Qt::KeyboardModifiers mods)
+{
+    static const std::pair<Qt::KeyboardModifier, int> modifierKeys[] = {
+        {Qt::ShiftModifier, Qt::Key_Shift},
+        {Qt::ControlModifier, Qt::Key_Control},
+        {Qt::AltModifier, Qt::Key_Alt}};
+    auto send = [&](QEvent::Type type, int k, Qt::KeyboardModifiers held, const QString &text) {
+        if (!window)
+            return;
+        qt_handleKeyEvent(window, type, k, held, text);
+        QCoreApplication::processEvents();
+    };
+    QString text;
+    if (mods == Qt::NoModifier || mods == Qt::ShiftModifier) {
+        switch (key) {
+        case Qt::Key_Space:
+            text = QStringLiteral(" ");
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            text = QStringLiteral("\r");
+            break;
+        case Qt::Key_Tab:
+            text = QStringLiteral("\t");
+            break;
+        case Qt::Key_Escape:
+            text = QString(QChar(0x1b));
+            break;
+        default:
+            if (key >= Qt::Key_A && key <= Qt::Key_Z)
+                text = QChar(key - Qt::Key_A + 'a');
+            break;
+        }
+    }
+    Qt::KeyboardModifiers held;
+    if (press) {
+        for (const auto &[flag, modKey] : modifierKeys)
+            if (mods & flag) {
+                held |= flag;
+                send(QEvent::KeyPress, modKey, held, QString());
+            }
+        send(QEvent::KeyPress, key, mods, text);
+    } else {
+        held = mods;
+        send(QEvent::KeyRelease, key, mods, text);
+        for (const auto &[flag, modKey] : modifierKeys)
+            if (mods & flag) {
+                held &= ~flag;
+                send(QEvent::KeyRelease, modKey, held, QString());
+            }
+    }
+}
+
 void Exerciser::perform(Action &a)
 {
     switch (a.kind) {
@@ -1019,6 +1076,20 @@ void Exerciser::perform(Action &a)
     m_textFreeDepth += inEditor;
     switch (a.kind) {
     case Kind::Click:
+    case Kind::PopupItem:
+    case Kind::Hover:
+        // The window may have changed its size since (the editor's animation).
+        if (!QRect(QPoint(), a.window->size()).contains(a.pos)) {
+            appendLog(QStringLiteral("  (the place is no longer inside the window)"));
+            m_textFreeDepth -= inEditor;
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    switch (a.kind) {
+    case Kind::Click:
     case Kind::PopupItem: {
         m_counts[a.kind == Kind::Click ? QStringLiteral("click") : QStringLiteral("menu item")]++;
         if (a.widget->objectName().startsWith(QLatin1String("cmdgenerate_")))
@@ -1040,7 +1111,11 @@ void Exerciser::perform(Action &a)
             QApplication::activeWindow() != window)
             QApplication::setActiveWindow(window); // the user brings the window to the front
         m_keyToMainDepth += toMain;
-        QTest::keyClick(a.window, Qt::Key(a.key), a.mods);
+        // Press and release apart: when the press closed the window, the release does not
+        // reach it (no window system delivers keys to a hidden window).
+        sendKey(a.window, true, a.key, a.mods);
+        if (a.window && a.widget && a.widget->isVisible())
+            sendKey(a.window, false, a.key, a.mods);
         m_keyToMainDepth -= toMain;
         break;
     }

@@ -95,6 +95,8 @@ private:
     Action choose();
     Action chooseWindDown();
     void perform(Action &a);
+    static void sendKey(const QPointer<QWindow> &window, bool press, int key,
+                        Qt::KeyboardModifiers mods);
     void fail(const QString &what);
     void check(const QString &when);
     void checkPanels(QStringList &faults);
