@@ -798,9 +798,10 @@ Exerciser::Action Exerciser::randomText(QWidget *editor, bool paste)
         a.text =
             (QString(59, QLatin1Char('x')) + QLatin1Char('\n')).repeated(300 + m_rng.bounded(1400));
         break;
-    case 3:
-        a.text = QString::fromUtf16(u"nul\0and\x01\x07\x1b control", 20);
-        break;
+    case 3: {
+        static constexpr char16_t controls[] = u"nul\0and\x01\x07\x1b control";
+        a.text = QString::fromUtf16(controls, std::size(controls) - 1); // the NUL inside counts
+    } break;
     case 4:
         a.text = QString::fromUtf16(u"line\u2028separator\u2029paragraph\r\nCRLF\rCR\nLF");
         break;

@@ -55,6 +55,10 @@ struct Mode
 };
 Mode g_mode;
 
+// A NUL and other control characters inside a text.
+constexpr char16_t ControlChars[] = u"a\0b\x01\x07\x08\x1b\x7f"
+                                    u"c";
+
 // Shorter generation runs for the long-haul checks, where the program offers them.
 struct ShortRuns
 {
@@ -367,10 +371,7 @@ private Q_SLOTS:
                    u"\u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627 \u202eabc\u202c")
             << true;
         QTest::newRow("NUL and control characters")
-            << QString::fromUtf16(u"a\0b\x01\x07\x08\x1b\x7f"
-                                  "c",
-                                  9)
-            << false;
+            << QString::fromUtf16(ControlChars, std::size(ControlChars) - 1) << false;
         QTest::newRow("Unicode line separators")
             << QString::fromUtf16(u"one\u2028two\u2029three\u0085four") << false;
         QTest::newRow("lone surrogate")
