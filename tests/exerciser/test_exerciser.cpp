@@ -517,15 +517,8 @@ int main(int argc, char *argv[])
     TestExerciser tc;
     QTEST_SET_MAIN_SOURCE_PATH
     const int result = QTest::qExec(&tc, argc, argv);
-    // The browser plugin deletes its window from its own destructor, which runs while the
-    // libraries unload, after the application object is gone, and crashes there (reported;
-    // found by seed 1). Until that is mended, the window goes while the application exists,
-    // so the sequences report what they check and not that crash.
-    QPointer<QWidget> browser;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("frmBrowser"))
-            browser = w;
-    delete browser.data();
+    // As the program does once its event loop has ended.
+    Program::destroyAllWindows();
     return result;
 }
 

@@ -9,11 +9,21 @@
 #include <QLibraryInfo>
 #include <QTimer>
 
-BrowserPlugin::BrowserPlugin() = default;
+BrowserPlugin::BrowserPlugin()
+{
+    // The window and its web view go while the application still runs: the engine cannot
+    // take them down once the application object is gone.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] { delete m_window.data(); });
+}
 
 BrowserPlugin::~BrowserPlugin()
 {
-    delete m_window.data();
+    // The plugin itself is destroyed as the library unloads, which may be after the
+    // application object is gone; a window left then cannot be torn down safely, and the
+    // process is ending anyway.
+    if (QCoreApplication::instance())
+        delete m_window.data();
 }
 
 void BrowserPlugin::setHomeAndSearchPages(const QString &home, const QString &search)
