@@ -90,6 +90,10 @@ void walk(QAccessibleInterface *iface, Walk &out, int depth = 0)
             iface->text(QAccessible::Description).trimmed().isEmpty())
             out.undescribed << describe(iface);
     }
+    // What a web view holds is the page's own content, not a control of the program; its
+    // interfaces come from the web engine's private classes, so the walk stops at the view.
+    if (iface->object() && iface->object()->inherits("QWebEngineView"))
+        return;
     for (int i = 0; i < iface->childCount(); ++i)
         walk(iface->child(i), out, depth + 1);
 }
