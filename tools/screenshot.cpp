@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QPlainTextEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
@@ -33,11 +34,13 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument("out", "PNG file to write");
     parser.addOption({"panel", "panel to open (1-5)", "panel", "0"});
     parser.addOption({"generate", "generate numbers on the panel"});
+    parser.addOption({"luck", "luck-word text the generation is seeded from", "text"});
     parser.addOption({"window", "window to picture: about, help or vorla", "window"});
     parser.addOption({"lang", "language of the windows (e.g. fr_CA)", "locale"});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
-        std::fputs("usage: lottoshot OUT.png [--panel P] [--generate] [--window W] [--lang L]\n",
+        std::fputs("usage: lottoshot OUT.png [--panel P] [--generate] [--luck TEXT] [--window W] "
+                   "[--lang L]\n",
                    stderr);
         return 2;
     }
@@ -48,6 +51,11 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.show();
+    if (parser.isSet("luck")) {
+        // As if typed into the editor and the editor closed with OK.
+        VorlaWindow::instance()->Text1()->setPlainText(parser.value("luck"));
+        Lotto.VorlaAdded = LottoModule::True;
+    }
     if (panel >= 1 && panel <= 5) {
         window.imgpic_Click(panel - 1);
         if (parser.isSet("generate"))
