@@ -3,6 +3,7 @@
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
 #include "shared/twips.h"
+#include "ui/luck/longrunwrap.h"
 #include "ui/main/mainwindow.h"
 
 #include <QCloseEvent>
@@ -101,6 +102,7 @@ VorlaWindow::VorlaWindow() : QDialog(nullptr)
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    LongRunWrap::install(m_text1);
     m_text1->setTabChangesFocus(true);
     connect(m_text1->document(), &QTextDocument::contentsChanged, this, [this] {
         m_textCacheValid = false;

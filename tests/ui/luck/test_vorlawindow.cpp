@@ -6,6 +6,7 @@
 
 #include "shared/lotto.h"
 #include "shared/twips.h"
+#include "ui/luck/longrunwrap.h"
 #include "ui/luck/luckwords.h"
 #include "ui/luck/vorlawindow.h"
 #include "ui/main/gamepanel.h"
@@ -537,7 +538,62 @@ private Q_SLOTS:
         qInfo("5 MB text: set %lld ms, text() %.2f ms, one key %.2f ms, text() after the key "
               "%.2f ms, OK %.2f ms, text() unchanged %.3f ms",
               pasteMs, firstReadNs / 1e6, typeNs / 1e6, readNs / 1e6, okNs / 1e6, againNs / 1e6);
+        QCOMPARE(w->Text1()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         w->Text1()->clear();
+    }
+
+    void runsWithoutSpaces()
+    {
+        using LongRunWrap::hasLongRun;
+        using LongRunWrap::LongRun;
+        const QString run(LongRun, QLatin1Char('w'));
+        QVERIFY(hasLongRun(run));
+        QVERIFY(hasLongRun(QStringLiteral("a b ") + run + QStringLiteral(" c")));
+        QVERIFY(!hasLongRun(run.left(LongRun - 1)));
+        QVERIFY(!hasLongRun(QString()));
+        // Any white space, a paragraph end included, breaks a run.
+        for (const QChar gap : {QChar(u' '), QChar(u'\t'), QChar(u'\n'), QChar(0x2029)}) {
+            QString split = run;
+            split[LongRun / 2] = gap;
+            QVERIFY2(!hasLongRun(split), qPrintable(QString::number(gap.unicode(), 16)));
+        }
+    }
+
+    // A pasted blob without spaces is wrapped anywhere (word wrapping would take minutes to
+    // lay it out); the box wraps at words again once no such run is left.
+    void longRunWithoutSpacesWrapsAnywhere()
+    {
+        VorlaWindow *w = editor();
+        QPlainTextEdit *box = w->Text1();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        box->clear();
+        QCOMPARE(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+        box->insertPlainText(QStringLiteral("lucky words "));
+        box->insertPlainText(QString(200000, QLatin1Char('w')));
+        QApplication::processEvents();
+        QCOMPARE(box->wordWrapMode(), QTextOption::WrapAnywhere);
+        QTest::mouseClick(w->Command2(), Qt::LeftButton); // Clear
+        QCOMPARE(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+        // A run typed up to the length, one key at a time, and one key back.
+        box->setPlainText(QStringLiteral("seven ") + QString(LongRunWrap::LongRun - 1, u'x'));
+        box->moveCursor(QTextCursor::End);
+        QCOMPARE(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QTest::keyClick(box, Qt::Key_X);
+        QCOMPARE(box->wordWrapMode(), QTextOption::WrapAnywhere);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        // Splitting the run in two with a space does the same.
+        QTest::keyClick(box, Qt::Key_X);
+        box->moveCursor(QTextCursor::StartOfBlock);
+        for (int i = 0; i < 6 + LongRunWrap::LongRun / 2; ++i)
+            box->moveCursor(QTextCursor::Right);
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        box->clear();
+        w->hide();
     }
 
 private:
