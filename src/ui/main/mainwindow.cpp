@@ -324,6 +324,7 @@ void MainWindow::imgpic_Click(int index)
         Label1_Click();
         return;
     }
+    ++m_navigations;
     fraMenu(Panel::Selection)->hide();
     fraMenu(index + 1)->show();
     keepFocusVisible(this, fraMenu(index + 1), gamePanel(index + 1)->generate);
@@ -339,8 +340,14 @@ void MainWindow::cmdback_Click(int index)
 {
     Q_UNUSED(index); // every Back returns to the selection screen
     const PanelIndex from = visiblePanel();
+    const quint64 mine = ++m_navigations;
     for (PanelIndex i = 0; i < Panel::Count; ++i) {
         doEvents();
+        // A second Back, or Back and then a game picture, arrived while this one yielded:
+        // the later request has left one panel showing, and it stands. Going on would hide
+        // it or show the selection screen next to it.
+        if (m_navigations != mine)
+            return;
         fraMenu(i)->hide();
     }
     fraMenu(Panel::Selection)->show();

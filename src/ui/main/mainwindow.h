@@ -111,4 +111,7 @@ private:
     QTimer *m_timer1 = nullptr;
     QMenu *m_mnuFile = nullptr;
     QMenu *m_mnuAbout = nullptr;
+    // Counts the panel changes the user asked for; Back yields between its steps and stops
+    // when another change arrived in between (see cmdback_Click).
+    quint64 m_navigations = 0;
 };

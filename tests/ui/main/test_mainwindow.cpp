@@ -236,6 +236,37 @@ private Q_SLOTS:
         QTRY_COMPARE(visiblePanels(), QStringList{"fraMenu_0"});
     }
 
+    void gameOpenedWhileBackYieldsStaysAlone_data()
+    {
+        QTest::addColumn<int>("atYield");
+        QTest::addColumn<int>("picture");
+        for (int y : {1, 4, 7})
+            for (int k : {0, 2, 4})
+                QTest::addRow("yield %d, picture %d", y, k) << y << k;
+    }
+
+    // Esc and a game picture arriving inside Back's yields (a quick user): the game the user
+    // picked last is the one panel showing, whether Back had hidden its panel yet or not.
+    void gameOpenedWhileBackYieldsStaysAlone()
+    {
+        QFETCH(int, atYield);
+        QFETCH(int, picture);
+        w->imgpic_Click(1);
+        int yields = 0;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, this, [&] {
+            if (++yields != atYield)
+                return;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            w->imgpic_Click(picture);
+        });
+        probe.start(0);
+        w->cmdback_Click(2);
+        probe.stop();
+        QVERIFY(yields >= atYield);
+        QCOMPARE(visiblePanels(), QStringList{QStringLiteral("fraMenu_%1").arg(picture + 1)});
+    }
+
     void escapeReturnsFromAGamePanelOnly()
     {
         // On the selection screen Esc does nothing.
