@@ -13,8 +13,8 @@ PACKAGES=(
   # tests: a real X server, a real print queue, PDF checks, desktop-file validators
   xvfb xauth cups printer-driver-cups-pdf poppler-utils imagemagick
   desktop-file-utils appstream dpkg-dev file
-  # sanitizer runtime
-  clang libclang-rt-14-dev
+  # the source format check, the sanitizer runtime
+  clang-format clang libclang-rt-14-dev
 )
 
 missing=()

@@ -18,8 +18,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QPlainTextEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 

@@ -26,19 +26,19 @@ struct GameInfo
     const char *frameCaption; // "The generated numbers will appear in here: ..."
     TwipRect frameRect;
 
-    const char *labelBase;    // number labels are labelBase_0 ... labelBase_(count-1)
-    qint16 count;             // numbers drawn
-    qint16 poolSize;          // N
-    qint16 poolFirst;         // entry i of the pool holds poolFirst + i before the shuffle
-    bool distinct;            // whether one run may show a number twice
+    const char *labelBase; // number labels are labelBase_0 ... labelBase_(count-1)
+    qint16 count;          // numbers drawn
+    qint16 poolSize;       // N
+    qint16 poolFirst;      // entry i of the pool holds poolFirst + i before the shuffle
+    bool distinct;         // whether one run may show a number twice
 
-    int rulesTop;             // top of the Rules button
+    int rulesTop; // top of the Rules button
     int vorlaStatusLeft, vorlaStatusTop;
 
     const char *linkImageName; // results-link picture on the panel
     TwipRect linkImageRect;
     const char *linkTip;
-    const char *pointerName;   // the label pointing at the results picture
+    const char *pointerName; // the label pointing at the results picture
     const char *pointerText;
 
     constexpr int poolLast() const { return poolFirst + poolSize - 1; }

@@ -49,7 +49,10 @@ public:
     QMenu *mnuAbout() const { return m_mnuAbout; }
 
     // The panel positions Form_Load set, in twips (for the layout checks).
-    QPoint panelPositionTwips(int index) const { return m_panelTwips.at(static_cast<std::size_t>(index)); }
+    QPoint panelPositionTwips(int index) const
+    {
+        return m_panelTwips.at(static_cast<std::size_t>(index));
+    }
     int titleLeftTwips() const { return m_titleLeftTwips; }
     QPoint statusPositionTwips() const { return m_statusTwips; }
 

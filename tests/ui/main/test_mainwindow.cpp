@@ -97,7 +97,8 @@ private Q_SLOTS:
             QCOMPARE(panel->frame->title(), QLatin1String(g.frameCaption));
             QCOMPARE(panel->numbers.size(), g.count);
             for (int i = 0; i < g.count; ++i) {
-                auto *label = child<QLabel>(w.get(), QStringLiteral("%1_%2").arg(g.labelBase).arg(i));
+                auto *label =
+                    child<QLabel>(w.get(), QStringLiteral("%1_%2").arg(g.labelBase).arg(i));
                 QVERIFY(label);
                 QCOMPARE(label->text(), QStringLiteral("*"));
                 QCOMPARE(label->parentWidget(), panel->frame);
@@ -117,13 +118,15 @@ private Q_SLOTS:
                     panel->generate->isEnabled() && panel->back->isEnabled());
             QVERIFY(!panel->clear->isEnabled());
             QVERIFY(panel->vorlaStatus->isHidden());
-            QCOMPARE(panel->vorlaStatus->text(), QStringLiteral("These numbers are filled with Worla."));
+            QCOMPARE(panel->vorlaStatus->text(),
+                     QStringLiteral("These numbers are filled with Worla."));
             QCOMPARE(panel->vorlaStatus->pos(), Twips::point(g.vorlaStatusLeft, g.vorlaStatusTop));
             QCOMPARE(panel->linkImage->objectName(), QLatin1String(g.linkImageName));
             QCOMPARE(panel->linkImage->toolTip(), QLatin1String(g.linkTip));
             QCOMPARE(panel->pointer->objectName(), QLatin1String(g.pointerName));
             QCOMPARE(panel->pointer->text(), QLatin1String(g.pointerText));
-            auto *pic = child<Picture>(w.get(), QStringLiteral("imgpic_%1").arg(g.selectionPicture));
+            auto *pic =
+                child<Picture>(w.get(), QStringLiteral("imgpic_%1").arg(g.selectionPicture));
             QCOMPARE(pic->toolTip(), QLatin1String(g.selectionTip));
             QCOMPARE(pic->borderStyle(), 0);
         }
@@ -146,12 +149,12 @@ private Q_SLOTS:
         QMenu *internet = w->mnuFile()->actions().first()->menu();
         for (QAction *a : internet->actions())
             seen << a->objectName() + "=" + a->text();
-        QCOMPARE(seen, (QStringList{
-                           "mnuInternetResult=Lotto Result's Site.",
-                           "mnuFileInternetEverWon=Check if your lotto numbers have ever won!",
-                           "mnuFileInternetAnalysis=Perform Advanced Analysis On Past Results!",
-                           "mnuFileInternetZodiac=Zodiac Lottery Picker!",
-                           "mnuFileCndInfo=Canadian Lottery Information!"}));
+        QCOMPARE(seen,
+                 (QStringList{"mnuInternetResult=Lotto Result's Site.",
+                              "mnuFileInternetEverWon=Check if your lotto numbers have ever won!",
+                              "mnuFileInternetAnalysis=Perform Advanced Analysis On Past Results!",
+                              "mnuFileInternetZodiac=Zodiac Lottery Picker!",
+                              "mnuFileCndInfo=Canadian Lottery Information!"}));
         auto shortcut = [&](const char *name) {
             return w->findChild<QAction *>(QLatin1String(name))->shortcut();
         };
