@@ -369,6 +369,9 @@ private Q_SLOTS:
         QTest::newRow("5 MB")
             << (QString(79, QLatin1Char('w')) + QLatin1Char('\n')).repeated(5 * 1024 * 1024 / 80)
             << false;
+        // A pasted blob: a million characters with no space, no line break.
+        QTest::newRow("1 MB without a space")
+            << QStringLiteral("aGVsbG8").repeated(1024 * 1024 / 7) << true;
         QTest::newRow("emoji and other non-BMP")
             << QString::fromUtf16(u"\U0001F600\U0001F46A\u200d\U0001D11E \U00020BB7") << true;
         QTest::newRow("right to left")
