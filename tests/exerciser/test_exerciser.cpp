@@ -83,13 +83,8 @@ std::unique_ptr<MainWindow> g_window;
 MainWindow *sharedMainWindow()
 {
     std::unique_ptr<MainWindow> &window = g_window;
-    if (!window) {
-        Lotto = LottoModule{};
-        window = std::make_unique<MainWindow>();
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the main window was not exposed");
-    }
+    if (!window)
+        window = TestSupport::shownMainWindow();
     return window.get();
 }
 

@@ -118,15 +118,11 @@ class TestGenerationWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        Lotto = LottoModule{};
         GenerationHooks::setLuckTextSource([] { return QString(); });
         GenerationHooks::setForcedExchanges(2000); // short runs unless a test wants the real count
         GenerationHooks::setYieldObserver({});
-        w = std::make_unique<MainWindow>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w = shownMainWindow(true);
+        QVERIFY(w);
     }
     void cleanup()
     {

@@ -1,10 +1,14 @@
 #include "support/testsupport.h"
 
 #include "app/program.h"
+#include "shared/lotto.h"
+#include "shared/panelindex.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFrame>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -83,4 +87,31 @@ void TestSupport::hover(QWidget *w, QPoint at)
     QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(w, &move);
+}
+
+std::unique_ptr<MainWindow> TestSupport::shownMainWindow(bool active)
+{
+    Lotto = LottoModule{};
+    auto w = std::make_unique<MainWindow>();
+    w->show();
+    if (active) {
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w.get())) {
+            qWarning("the main window did not become active");
+            return nullptr;
+        }
+    } else if (!QTest::qWaitForWindowExposed(w.get())) {
+        qWarning("the main window was not exposed");
+        return nullptr;
+    }
+    return w;
+}
+
+QStringList TestSupport::visiblePanels(const MainWindow &main)
+{
+    QStringList names;
+    for (int p = 0; p < Panel::Count; ++p)
+        if (!main.fraMenu(p)->isHidden())
+            names << main.fraMenu(p)->objectName();
+    return names;
 }

@@ -7,6 +7,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
+
+class MainWindow;
 
 namespace TestSupport {
 // Prepares the process for a GUI test: a private runtime folder, the program's font
@@ -62,6 +65,13 @@ template <typename T = QWidget> T *child(QObject *root, const QString &name)
         qWarning("no child named %s", qPrintable(name));
     return w;
 }
+
+// A new main window on its selection screen, with the program-wide state as at start;
+// shown and exposed (and active too when `active`), or nullptr with a warning when not.
+std::unique_ptr<MainWindow> shownMainWindow(bool active = false);
+
+// Object names of the main window's panels that are not hidden, in panel order.
+QStringList visiblePanels(const MainWindow &main);
 
 // Moves the mouse over a widget the way the window system does: a real mouse-move event.
 void hover(QWidget *w, QPoint at = {});

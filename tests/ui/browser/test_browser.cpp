@@ -136,10 +136,8 @@ private Q_SLOTS:
                        QStringLiteral("<a id=\"next\" href=\"/results/linked.html\" "
                                       "style=\"display:block;width:100%;height:400px\">"
                                       "Winning numbers</a>"));
-        Lotto = LottoModule{};
-        w = std::make_unique<MainWindow>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w = shownMainWindow();
+        QVERIFY(w);
     }
     void cleanupTestCase()
     {

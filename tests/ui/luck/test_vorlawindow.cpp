@@ -595,16 +595,6 @@ private Q_SLOTS:
         box->clear();
         w->hide();
     }
-
-private:
-    static QStringList visiblePanels(const MainWindow &main)
-    {
-        QStringList names;
-        for (int p = 0; p < Panel::Count; ++p)
-            if (!main.fraMenu(p)->isHidden())
-                names << main.fraMenu(p)->objectName();
-        return names;
-    }
 };
 
 LOTTO_TEST_MAIN(TestVorlaWindow)

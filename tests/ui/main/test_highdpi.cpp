@@ -82,10 +82,8 @@ class TestHighDpi : public QObject
 private Q_SLOTS:
     void init()
     {
-        Lotto = LottoModule{};
-        w = std::make_unique<MainWindow>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w = shownMainWindow();
+        QVERIFY(w);
     }
     void cleanup() { w.reset(); }
 

@@ -50,11 +50,8 @@ class TestKeyboard : public QObject
 private Q_SLOTS:
     void init()
     {
-        Lotto = LottoModule{};
-        w = std::make_unique<MainWindow>();
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w = shownMainWindow(true);
+        QVERIFY(w);
     }
     void cleanup() { w.reset(); }
 

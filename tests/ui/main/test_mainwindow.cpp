@@ -27,22 +27,13 @@ class TestMainWindow : public QObject
 
     std::unique_ptr<MainWindow> w;
 
-    QStringList visiblePanels() const
-    {
-        QStringList names;
-        for (int p = 0; p < Panel::Count; ++p)
-            if (!w->fraMenu(p)->isHidden())
-                names << w->fraMenu(p)->objectName();
-        return names;
-    }
+    QStringList visiblePanels() const { return TestSupport::visiblePanels(*w); }
 
 private Q_SLOTS:
     void init()
     {
-        Lotto = LottoModule{};
-        w = std::make_unique<MainWindow>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w = shownMainWindow();
+        QVERIFY(w);
     }
     void cleanup() { w.reset(); }
 
