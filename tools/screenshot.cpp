@@ -3,13 +3,14 @@
 //   lottoshot OUT.png [--panel P] [--generate] [--luck TEXT] [--lang fr_CA]
 // The main window is created as at start; --panel opens a game panel, --generate runs a
 // generation on it (with --luck, seeded from that luck-word text) before the picture is taken.
-// --window about|help|vorla takes the picture of that window instead of the main window.
+// --window about|help|vorla|splash takes the picture of that window instead of the main window.
 // --lang shows the window in that language, as the program does for a user whose system
 // speaks it. The environment's QT_SCALE_FACTOR gives pictures of a high-resolution screen.
 
 #include "app/aboutwindow.h"
 #include "app/helpwindow.h"
 #include "app/program.h"
+#include "app/splashwindow.h"
 #include "app/translation.h"
 #include "shared/lotto.h"
 #include "ui/luck/vorlawindow.h"
@@ -35,7 +36,7 @@ int main(int argc, char *argv[])
     parser.addOption({"panel", "panel to open (1-5)", "panel", "0"});
     parser.addOption({"generate", "generate numbers on the panel"});
     parser.addOption({"luck", "luck-word text the generation is seeded from", "text"});
-    parser.addOption({"window", "window to picture: about, help or vorla", "window"});
+    parser.addOption({"window", "window to picture: about, help, vorla or splash", "window"});
     parser.addOption({"lang", "language of the windows (e.g. fr_CA)", "locale"});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
@@ -70,6 +71,11 @@ int main(int argc, char *argv[])
         shown = about.get();
     } else if (other == QLatin1String("help")) {
         shown = HelpWindow::showHelp();
+    } else if (other == QLatin1String("splash")) {
+        // Stays up for the picture: it hands over only after an hour.
+        auto *splash = new SplashWindow(3600 * 1000);
+        splash->show();
+        shown = splash;
     } else if (other == QLatin1String("vorla")) {
         shown = VorlaWindow::instance();
         shown->show();
