@@ -284,15 +284,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    TestSupport::prepareEnvironment();
-    // The browser's web engine, loaded after start-up, shares the program's graphics contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestAccessibility tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+LOTTO_TEST_MAIN(TestAccessibility)
 #include "test_accessibility.moc"
