@@ -145,6 +145,10 @@ class TestExerciser : public QObject
 {
     Q_OBJECT
 
+    // How long one sequence's child may take: far more than a sequence needs, even under
+    // the sanitizers.
+    static constexpr int ChildTimeoutMs = 240000;
+
     // Runs one sequence in a child process; false (with its log printed) when it failed.
     bool runChild(quint32 seed, int actions, QString *why)
     {
@@ -155,6 +159,9 @@ class TestExerciser : public QObject
         env.insert(QStringLiteral("LOTTO_EXERCISER_SEED"), QString::number(seed));
         env.insert(QStringLiteral("LOTTO_EXERCISER_ACTIONS"), QString::number(actions));
         env.insert(QStringLiteral("LOTTO_EXERCISER_LOG"), logPath);
+        // A child blocked outside its event loop never reaches its own hang check: its test
+        // watchdog then aborts it with a stack trace, well before this process gives up.
+        env.insert(QStringLiteral("QTEST_FUNCTION_TIMEOUT"), QString::number(ChildTimeoutMs));
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("replay")});
@@ -163,9 +170,11 @@ class TestExerciser : public QObject
             return false;
         }
         // The child watches for hangs itself; this is the last resort.
-        if (!child.waitForFinished(10 * 60 * 1000)) {
+        bool killed = false;
+        if (!child.waitForFinished(ChildTimeoutMs + 60000)) {
             child.kill();
             child.waitForFinished();
+            killed = true;
         }
         const QByteArray out = child.readAll();
         bool summary = false;
@@ -208,7 +217,9 @@ class TestExerciser : public QObject
                          "---- seed %u failed (exit %d%s); its output:\n%s\n---- action log:\n%s\n"
                          "---- replay with: %s --seed %u --actions %d\n",
                          seed, child.exitCode(),
-                         child.exitStatus() == QProcess::CrashExit ? ", crashed" : "",
+                         killed                                      ? ", killed: it did not end"
+                         : child.exitStatus() == QProcess::CrashExit ? ", crashed"
+                                                                     : "",
                          out.constData(), actionsLog.constData(),
                          qPrintable(QCoreApplication::applicationFilePath()), seed, actions);
             std::fflush(stderr);
