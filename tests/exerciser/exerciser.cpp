@@ -150,6 +150,8 @@ Exerciser::Exerciser(MainWindow *main, Options options)
         QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &Exerciser::step);
+    m_hangTimer.setSingleShot(true);
+    connect(&m_hangTimer, &QTimer::timeout, this, &Exerciser::hang);
     if (!m_opt.liveLogPath.isEmpty()) {
         g_liveLog = new QFile(m_opt.liveLogPath);
         if (!g_liveLog->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
@@ -200,6 +202,7 @@ bool Exerciser::run()
     QMetaObject::Connection done =
         connect(this, &QObject::objectNameChanged, &loop, &QEventLoop::quit);
     m_timer.start(0);
+    m_hangTimer.start(m_opt.hangLimitMs + 10000); // step() checks the limit first
     while (!m_done) {
         loop.exec();
         if (!m_done) {
@@ -214,6 +217,7 @@ bool Exerciser::run()
     }
     disconnect(done);
     m_timer.stop();
+    m_hangTimer.stop();
     check(QStringLiteral("at end"));
     return m_failure.isEmpty();
 }
@@ -243,8 +247,11 @@ void Exerciser::hang()
     for (const QString &line : std::as_const(m_log))
         std::fprintf(stderr, "  %s\n", qPrintable(line));
     QWidget *modal = QApplication::activeModalWidget();
-    std::fprintf(stderr, "  active modal: %s, runs in progress: %lld\n",
-                 qPrintable(describe(modal)), static_cast<long long>(m_runs.size()));
+    std::fprintf(stderr,
+                 "  active modal: %s, runs in progress: %lld, sequence done: %d, nested "
+                 "actions: %d\n",
+                 qPrintable(describe(modal)), static_cast<long long>(m_runs.size()), int(m_done),
+                 m_depth);
     std::fflush(stderr);
     std::abort();
 }

@@ -137,6 +137,9 @@ private:
     Options m_opt;
     QRandomGenerator m_rng;
     QTimer m_timer;
+    // Ends a sequence that stopped making progress while the event loop still runs (the
+    // step timer no longer firing, or a nested loop that never returns).
+    QTimer m_hangTimer;
     QElapsedTimer m_clock;
     QStringList m_log;
     QHash<QString, int> m_counts;
