@@ -181,6 +181,9 @@ private Q_SLOTS:
             for (QAction *a : internet)
                 a->trigger(); // disabled: no effect
             atYield.visiblePanel = w->visiblePanel();
+            // A quick machine can finish a run within one blink: stay in this yield until
+            // the status timer has ticked.
+            (void)QTest::qWaitFor([&] { return ticks > 0; }, 5000);
         });
         QObject::connect(w->timer1(), &QTimer::timeout, this, [&] {
             if (++ticks == 1)
