@@ -205,6 +205,11 @@ bool Exerciser::run()
     m_hangTimer.start(m_opt.hangLimitMs + 10000); // step() checks the limit first
     while (!m_done) {
         loop.exec();
+        if (!m_done && m_resumed) {
+            // Our own quit from before a window opened again: go on winding down.
+            m_resumed = false;
+            continue;
+        }
         if (!m_done) {
             // Every event loop was ended: the program ended itself (File, Exit, Yes). That
             // is the end of the sequence too; anything else ending them is a fault.
@@ -526,8 +531,18 @@ void Exerciser::checkSingleWindows(QStringList &faults)
 
 void Exerciser::step()
 {
-    if (m_done)
-        return;
+    if (m_done) {
+        // A request that waited for a modal show to return can open a window after the
+        // sequence ended (the luck-word editor asked for while closing): wind down again.
+        if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget()) {
+            m_timer.start(100); // keeps looking until run() has returned
+            return;
+        }
+        m_done = false;
+        m_resumed = true;
+        setObjectName(QString());
+        appendLog(QStringLiteral("a window opened after the end: winding down again"));
+    }
     if (m_clock.elapsed() > m_opt.hangLimitMs)
         hang();
     check(QStringLiteral("before action %1").arg(m_actionsDone + 1));
@@ -538,6 +553,7 @@ void Exerciser::step()
     if (m_done) {
         // Nothing of ours is left open: the sequence is over.
         setObjectName(QStringLiteral("done")); // wakes run()
+        m_timer.start(100);
         return;
     }
     if (!m_windDown)

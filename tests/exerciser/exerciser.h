@@ -150,8 +150,9 @@ private:
     int m_remaining = 0;
     int m_actionsDone = 0;
     int m_checks = 0;
-    int m_depth = 0;   // actions of ours on the stack
-    QList<int> m_runs; // panels with a run in progress, innermost last
+    int m_depth = 0;        // actions of ours on the stack
+    bool m_resumed = false; // winding down again after the sequence had ended
+    QList<int> m_runs;      // panels with a run in progress, innermost last
     int m_runsStarted = 0;
     int m_fullRunsLeft = 0;
     int m_backDepth = 0;      // Back (button or Esc) in progress
