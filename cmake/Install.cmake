@@ -61,4 +61,7 @@ set(LOTTO_RUNTIME_PACKAGES
     libqt6svg6 qt6-qpa-plugins libqt6webenginecore6-bin
     fonts-liberation2 fonts-dancingscript fonts-lobster fonts-dejavu-core)
 list(JOIN LOTTO_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+# Qt's own French texts (the message boxes' buttons, the editor's context menu); without
+# them a French desktop sees those few in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)

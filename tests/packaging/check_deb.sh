@@ -30,6 +30,8 @@ has_dep() { tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ *(.*//' | grep -qx "$1"
 for p in "${runtime[@]}" libqt6core6 libqt6gui6 libqt6widgets6; do
   has_dep "$p" || fail "Depends lacks $p"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -qx qt6-translations-l10n <<<"$recommends" || fail "Recommends lacks qt6-translations-l10n"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
 has_file() { grep -qx "$1" <<<"$contents" || fail "package lacks $1"; }
