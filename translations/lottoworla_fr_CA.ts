@@ -19,6 +19,10 @@
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Write to %1</source>
+        <translation>Écrire à %1</translation>
+    </message>
 </context>
 <context>
     <name>BrowserLoader</name>

@@ -5,6 +5,7 @@
 #include "shared/twips.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -56,6 +57,10 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     m_lblemail->move(Twips::point(3120, 1920));
     m_lblemail->adjustSize();
     m_lblemail->installEventFilter(this);
+    // Reachable without a mouse too: Tab moves from OK to it, Enter or Space opens the page,
+    // and it shows it has the focus with an underline.
+    m_lblemail->setFocusPolicy(Qt::TabFocus);
+    m_lblemail->setAccessibleName(tr("Write to %1").arg(Contact::address()));
 
     m_picture1 = new QFrame(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
@@ -75,8 +80,9 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     m_cmdOk->setDefault(true);
     connect(m_cmdOk, &QPushButton::clicked, this, &AboutWindow::CMDOK_Click);
 
-    // First (and only) stop in the tab order: the OK button has the focus when the window
-    // opens.
+    // First in the tab order, then the contact address: the OK button has the focus when
+    // the window opens.
+    setTabOrder(m_cmdOk, m_lblemail);
     m_cmdOk->setFocus(Qt::OtherFocusReason);
 }
 
@@ -94,6 +100,19 @@ void AboutWindow::lblemail_Click()
 
 bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_lblemail &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QFont font = m_lblemail->font();
+        font.setUnderline(event->type() == QEvent::FocusIn);
+        m_lblemail->setFont(font);
+    }
+    if (watched == m_lblemail && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            lblemail_Click();
+            return true;
+        }
+    }
     if (watched == m_lblemail && event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&

@@ -251,6 +251,18 @@ private Q_SLOTS:
         QVERIFY(about);
         QVERIFY(about->isVisible());
         QCOMPARE(about->grab().toImage(), before.toImage());
+
+        // Without a mouse: Tab from OK reaches the address, which Enter and Space open.
+        QCOMPARE(QApplication::focusWidget(), about->findChild<QWidget *>("CMDOK"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), about->lblemail());
+        QVERIFY(about->lblemail()->font().underline());
+        QTest::keyClick(about->lblemail(), Qt::Key_Return);
+        QTest::keyClick(about->lblemail(), Qt::Key_Space);
+        QCOMPARE(catcher.opened.size(), 3);
+        QVERIFY(about->isVisible());
+        QTest::keyClick(about->lblemail(), Qt::Key_Tab);
+        QVERIFY(!about->lblemail()->font().underline());
         delete about.data();
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
