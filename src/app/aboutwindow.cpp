@@ -100,26 +100,35 @@ void AboutWindow::lblemail_Click()
 
 bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_lblemail &&
-        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    if (watched != m_lblemail)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
         QFont font = m_lblemail->font();
         font.setUnderline(event->type() == QEvent::FocusIn);
         m_lblemail->setFont(font);
+        break;
     }
-    if (watched == m_lblemail && event->type() == QEvent::KeyPress) {
+    case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             lblemail_Click();
             return true;
         }
+        break;
     }
-    if (watched == m_lblemail && event->type() == QEvent::MouseButtonRelease) {
+    case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&
             m_lblemail->rect().contains(mouse->position().toPoint())) {
             lblemail_Click();
             return true;
         }
+        break;
+    }
+    default:
+        break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -18,9 +18,9 @@ bool anyBlockHasLongRun(const QTextDocument *doc)
     return false;
 }
 
-QString textBetween(const QTextDocument *doc, int from, int to)
+QString textBetween(QTextDocument *doc, int from, int to)
 {
-    QTextCursor cursor(const_cast<QTextDocument *>(doc));
+    QTextCursor cursor(doc);
     cursor.setPosition(std::clamp(from, 0, doc->characterCount() - 1));
     cursor.setPosition(std::clamp(to, 0, doc->characterCount() - 1), QTextCursor::KeepAnchor);
     return cursor.selectedText();
@@ -33,7 +33,7 @@ bool hasSpace(QStringView text)
 
 // Whether the document holds a long run after `added` characters at `position` replaced
 // `removed` ones; `before` is whether it held one before the change.
-bool longRunAfterChange(const QTextDocument *doc, bool before, int position, int removed, int added)
+bool longRunAfterChange(QTextDocument *doc, bool before, int position, int removed, int added)
 {
     if (!before) {
         // A new run must reach into the added text: read it with a run's length either side.
