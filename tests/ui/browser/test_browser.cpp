@@ -377,6 +377,52 @@ private Q_SLOTS:
         QCOMPARE(server.count(Stats + QStringLiteral("/stat_analysis.html-ssi")), 1);
     }
 
+    // Only choosing an entry opens it. Typing an entry's text and then leaving the box, pressing
+    // Enter on it, or closing the window while the box holds it, never counts as choosing it.
+    void typedEntryTextIsNoChoice()
+    {
+        w->imglotto649_Click();
+        w->mnuFileCndInfo_Click();
+        QVERIFY(settledOn(Portal));
+        int other = 0;
+        while (other < box()->count() && list().at(other) == box()->itemText(box()->currentIndex()))
+            ++other;
+        QVERIFY2(other < box()->count(), "the list needs two different entries");
+        const QString entry = list().at(other);
+        const QString entryPath = entry.mid(server.base().size());
+        int chosen = 0;
+        connect(box(), &QComboBox::activated, this, [&] { ++chosen; });
+
+        // Leaving the box.
+        frm()->activateWindow();
+        box()->setFocus();
+        box()->lineEdit()->selectAll();
+        QTest::keyClicks(box()->lineEdit(), entry);
+        server.clearRequests();
+        view()->setFocus();
+        QVERIFY(!box()->lineEdit()->hasFocus());
+        QVERIFY(!timer()->isActive());
+        QCOMPARE(chosen, 0);
+
+        // Enter opens the typed text once.
+        box()->setFocus();
+        QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(chosen, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(pageUrl() == entry && !timer()->isActive(), 30000);
+        QCOMPARE(server.count(entryPath), 1);
+
+        // Closing the window with the focus in the box.
+        box()->lineEdit()->selectAll();
+        QTest::keyClicks(box()->lineEdit(), entry);
+        QVERIFY(box()->lineEdit()->hasFocus());
+        QPointer<QMainWindow> old = frm();
+        old->close();
+        QTRY_VERIFY(old.isNull());
+        QCOMPARE(chosen, 0);
+        w->imglotto649_Click();
+        QVERIFY(settledOn(Results + QStringLiteral("/lotto649.html"), QStringLiteral("LOTTO 649")));
+    }
+
     void linkFollowedInThePageAndBack()
     {
         w->imglotto649_Click();

@@ -70,7 +70,17 @@ BrowserWindow::BrowserWindow(QWidget *parent) : QMainWindow(parent)
     connect(m_timTimer, &QTimer::timeout, this, &BrowserWindow::timTimer_Timer);
 }
 
-BrowserWindow::~BrowserWindow() = default;
+BrowserWindow::~BrowserWindow()
+{
+    // Taking the window down hides it and then deletes its parts, which may still report
+    // (the focus leaving the address box, a page ending its load); none of that may reach
+    // this window once it is no longer whole.
+    m_timTimer->stop();
+    for (QObject *part : findChildren<QObject *>()) {
+        part->disconnect(this);
+        part->removeEventFilter(this);
+    }
+}
 
 void BrowserWindow::buildMenus()
 {
@@ -142,6 +152,11 @@ void BrowserWindow::buildAddressStrip()
     m_cboAddress->lineEdit()->installEventFilter(this);
     m_lblAddress->setBuddy(m_cboAddress);
     m_cboAddress->lineEdit()->setAccessibleName(tr("Address"));
+    // Left to itself, the box picks the entry matching the typed text whenever editing ends
+    // (Enter, or the focus leaving it) and reports that as a choice. Only picking an entry
+    // from the list, or stepping to one with the arrow keys, is a choice here; Enter has its
+    // own meaning, and leaving the box opens nothing.
+    disconnect(m_cboAddress->lineEdit(), &QLineEdit::editingFinished, m_cboAddress, nullptr);
     connect(m_cboAddress, &QComboBox::activated, this, &BrowserWindow::cboAddress_Click);
 }
 
