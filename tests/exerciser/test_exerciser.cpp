@@ -36,6 +36,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -69,6 +70,8 @@ struct ShortRuns
 
 struct Totals
 {
+    // One paragraph per failed sequence: what stopped it, in brief.
+    QStringList failures;
     int seeds = 0;
     int actions = 0;
     int checks = 0;
@@ -149,6 +152,42 @@ class TestExerciser : public QObject
     // the sanitizers.
     static constexpr int ChildTimeoutMs = 240000;
 
+    // What stopped a child, in a few lines: its failure and sanitizer reports (with the first
+    // frames of the stack under each) and the last actions it took. The whole output comes
+    // first; this is repeated at the end, where a shortened log still shows it.
+    static QString failureDigest(quint32 seed, const QByteArray &out, const QByteArray &actionsLog,
+                                 bool killed)
+    {
+        QStringList lines{
+            QStringLiteral("seed %1%2:")
+                .arg(seed)
+                .arg(killed ? QStringLiteral(" (killed: it did not end)") : QString())};
+        int frames = 0; // stack frames still to keep under the last report line
+        for (const QByteArray &raw : out.split('\n')) {
+            const QString line = QString::fromUtf8(raw).trimmed();
+            if (line.startsWith(QLatin1String("FAIL!")) ||
+                line.startsWith(QLatin1String("QFATAL")) ||
+                line.contains(QLatin1String("runtime error")) ||
+                line.contains(QLatin1String("ERROR: ")) ||
+                line.startsWith(QLatin1String("SUMMARY:")) ||
+                line.startsWith(QLatin1String("Received signal")) ||
+                line.startsWith(QLatin1String("Loc:"))) {
+                lines << QStringLiteral("  ") + line;
+                frames = 6;
+            } else if (frames > 0 && line.startsWith(QLatin1Char('#'))) {
+                lines << QStringLiteral("    ") + line;
+                --frames;
+            } else if (!line.startsWith(QLatin1Char('#'))) {
+                frames = 0;
+            }
+        }
+        const QList<QByteArray> actions = actionsLog.trimmed().split('\n');
+        lines << QStringLiteral("  last actions:");
+        for (qsizetype i = std::max<qsizetype>(0, actions.size() - 5); i < actions.size(); ++i)
+            lines << QStringLiteral("    ") + QString::fromUtf8(actions.at(i));
+        return lines.join(QLatin1Char('\n'));
+    }
+
     // Runs one sequence in a child process; false (with its log printed) when it failed.
     bool runChild(quint32 seed, int actions, QString *why)
     {
@@ -223,6 +262,7 @@ class TestExerciser : public QObject
                          out.constData(), actionsLog.constData(),
                          qPrintable(QCoreApplication::applicationFilePath()), seed, actions);
             std::fflush(stderr);
+            g_totals.failures << failureDigest(seed, out, actionsLog, killed);
             *why = QStringLiteral("seed %1 failed; replay with --seed %1 --actions %2")
                        .arg(seed)
                        .arg(actions);
@@ -477,6 +517,10 @@ private Q_SLOTS:
                     "runs started\nexerciser: windows seen: %s\n",
                     g_totals.seeds, g_totals.actions, qPrintable(counts.join(QStringLiteral(", "))),
                     g_totals.checks, g_totals.runs, qPrintable(windows.join(QStringLiteral(", "))));
+        if (!g_totals.failures.isEmpty())
+            std::printf("exerciser: %lld failed sequences\n%s\n",
+                        qlonglong(g_totals.failures.size()),
+                        qPrintable(g_totals.failures.join(QLatin1Char('\n'))));
         std::fflush(stdout);
     }
 };
