@@ -1006,7 +1006,9 @@ Exerciser::Action Exerciser::chooseWindDown()
 
 // One key pressed or released the way the window system delivers it, modifier keys first
 // on the way down and last on the way up. Unlike QTest's helpers this looks again after every
-// event whether the window still exists: an event can close a window for good.
+// event whether the window is still there and shown: an event (or a timer running meanwhile,
+// such as a button's delayed click) can close it, and no window system gives keys to a
+// window that is off the screen.
 void Exerciser::sendKey(const QPointer<QWindow> &window, bool press, int key,
                         Qt::KeyboardModifiers mods)
 {
@@ -1015,7 +1017,7 @@ void Exerciser::sendKey(const QPointer<QWindow> &window, bool press, int key,
         {Qt::ControlModifier, Qt::Key_Control},
         {Qt::AltModifier, Qt::Key_Alt}};
     auto send = [&](QEvent::Type type, int k, Qt::KeyboardModifiers held, const QString &text) {
-        if (!window)
+        if (!window || !window->isVisible())
             return;
         qt_handleKeyEvent(window, type, k, held, text);
         QCoreApplication::processEvents();
@@ -1153,7 +1155,8 @@ void Exerciser::perform(Action &a)
             break;
         if (a.kind == Kind::Paste) {
             QGuiApplication::clipboard()->setText(a.text);
-            QTest::keyClick(a.window, Qt::Key_V, Qt::ControlModifier);
+            sendKey(a.window, true, Qt::Key_V, Qt::ControlModifier);
+            sendKey(a.window, false, Qt::Key_V, Qt::ControlModifier);
         } else {
             for (QChar c : std::as_const(a.text)) {
                 // The window may have closed meanwhile (a delayed click on OK): nobody types
