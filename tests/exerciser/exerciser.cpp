@@ -223,6 +223,8 @@ bool Exerciser::run()
     disconnect(done);
     m_timer.stop();
     m_hangTimer.stop();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_final = true;
     check(QStringLiteral("at end"));
     return m_failure.isEmpty();
 }
@@ -519,7 +521,10 @@ void Exerciser::checkSingleWindows(QStringList &faults)
             if (w->isVisible())
                 ++visible;
         }
-        if (existing > 1 || visible > 1)
+        // A closed dialog is deleted once its modal show has returned. Until then a new one
+        // may already be open (asked for in the same pass of the event loop that closed the
+        // old one): never two on the screen, and no leftover once every loop has returned.
+        if (visible > 1 || (m_final && existing > 1))
             faults << QStringLiteral("%1 windows of %2 (%3 visible)")
                           .arg(existing)
                           .arg(QLatin1String(name))

@@ -146,6 +146,7 @@ private:
     QSet<QString> m_windowsSeen;
     QString m_failure;
     bool m_done = false;
+    bool m_final = false; // the last check, after every loop has returned
     bool m_windDown = false;
     int m_remaining = 0;
     int m_actionsDone = 0;
