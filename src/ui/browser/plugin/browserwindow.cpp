@@ -72,14 +72,11 @@ BrowserWindow::BrowserWindow(QWidget *parent) : QMainWindow(parent)
 
 BrowserWindow::~BrowserWindow()
 {
-    // Taking the window down hides it and then deletes its parts, which may still report
-    // (the focus leaving the address box, a page ending its load); none of that may reach
-    // this window once it is no longer whole.
-    m_timTimer->stop();
-    for (QObject *part : findChildren<QObject *>()) {
+    // QWidget's destructor, still to come, hides the window and deletes its parts, which
+    // may report on the way (a page ending its load, the timer, the address box); none of
+    // that may reach this window once it is no longer whole.
+    for (QObject *part : findChildren<QObject *>())
         part->disconnect(this);
-        part->removeEventFilter(this);
-    }
 }
 
 void BrowserWindow::buildMenus()
