@@ -1,5 +1,7 @@
 #include "exerciser.h"
 
+#include "support/testsupport.h"
+
 #include "generation/catalogue.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
@@ -62,18 +64,10 @@ QStringList takeMessageFaults()
 // The window names of the program's single-instance windows.
 const char *const SingleWindows[] = {"frmHelp", "frmabout", "frmVorla", "frmBrowser"};
 
-QWidget *topLevel(const char *name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name))
-            return w;
-    return nullptr;
-}
-
 // The luck-word editor's text box while the editor is on screen.
 QWidget *luckTextBox()
 {
-    QWidget *editor = topLevel("frmVorla");
+    QWidget *editor = TestSupport::topLevel("frmVorla");
     if (!editor || !editor->isVisible())
         return nullptr;
     return editor->findChild<QWidget *>(QStringLiteral("Text1"));
@@ -485,7 +479,7 @@ void Exerciser::checkNumbers(QStringList &faults)
 void Exerciser::checkLuckText(QStringList &faults)
 {
     // Reading the text before the editor exists would create it; only look once it does.
-    if (!topLevel("frmVorla"))
+    if (!TestSupport::topLevel("frmVorla"))
         return;
     const QString now = LuckWords::text();
     if (m_textFreeDepth > 0 || !m_textKnown) {
@@ -495,7 +489,7 @@ void Exerciser::checkLuckText(QStringList &faults)
     }
     // Every way out of the editor sets the flag from the text, so whenever the editor is
     // closed the two agree.
-    QWidget *editor = topLevel("frmVorla");
+    QWidget *editor = TestSupport::topLevel("frmVorla");
     const qint16 flag = now.isEmpty() ? LottoModule::False : LottoModule::True;
     if (editor->isHidden() && Lotto.VorlaAdded != flag)
         faults << QStringLiteral("VorlaAdded is %1 while the closed editor holds %2 characters")

@@ -111,14 +111,6 @@ void resetPeakRss()
         f.write("5");
 }
 
-QWidget *topLevelNamed(const char *name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name))
-            return w;
-    return nullptr;
-}
-
 // A click the way the window system delivers it: at the control's place in its window.
 void realClick(QWidget *w)
 {
@@ -450,7 +442,7 @@ private Q_SLOTS:
         bool ran = false;
         QTimer::singleShot(0, [&] {
             ran = true;
-            QWidget *editor = topLevelNamed("frmVorla");
+            QWidget *editor = TestSupport::topLevel("frmVorla");
             if (!editor || !editor->isVisible()) {
                 problem = QStringLiteral("no editor on screen");
                 return;
@@ -468,7 +460,8 @@ private Q_SLOTS:
         });
         // Last resort, so a stuck editor fails the test instead of hanging it.
         QTimer::singleShot(60000, [&] {
-            if (QWidget *editor = topLevelNamed("frmVorla"); editor && editor->isVisible()) {
+            if (QWidget *editor = TestSupport::topLevel("frmVorla");
+                editor && editor->isVisible()) {
                 problem = QStringLiteral("the editor did not close");
                 editor->windowHandle()->close();
             }
@@ -479,7 +472,7 @@ private Q_SLOTS:
             QSKIP("the luck-word editor does not open yet");
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
-        QWidget *editor = topLevelNamed("frmVorla");
+        QWidget *editor = TestSupport::topLevel("frmVorla");
         QVERIFY(editor && editor->isHidden());
         QVERIFY(inside.endsWith(QLatin1Char('z')));
         if (exact)

@@ -89,6 +89,14 @@ void TestSupport::hover(QWidget *w, QPoint at)
     QApplication::sendEvent(w, &move);
 }
 
+QWidget *TestSupport::topLevel(const char *name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name))
+            return w;
+    return nullptr;
+}
+
 std::unique_ptr<MainWindow> TestSupport::shownMainWindow(bool active)
 {
     Lotto = LottoModule{};

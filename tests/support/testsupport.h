@@ -66,6 +66,9 @@ template <typename T = QWidget> T *child(QObject *root, const QString &name)
     return w;
 }
 
+// The top-level window with this object name, or nullptr when there is none.
+QWidget *topLevel(const char *name);
+
 // A new main window on its selection screen, with the program-wide state as at start;
 // shown and exposed (and active too when `active`), or nullptr with a warning when not.
 std::unique_ptr<MainWindow> shownMainWindow(bool active = false);

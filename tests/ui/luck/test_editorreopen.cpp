@@ -16,13 +16,7 @@ class TestEditorReopen : public QObject
 {
     Q_OBJECT
 
-    static QWidget *editor()
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("frmVorla"))
-                return w;
-        return nullptr;
-    }
+    static QWidget *editor() { return TestSupport::topLevel("frmVorla"); }
 
 private Q_SLOTS:
     void openedAgainWhileTheFirstShowReturns()
