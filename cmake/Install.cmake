@@ -13,13 +13,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/${LOTTO_APP_ID}.metainfo.xml
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Icons: the SVG as drawn, plus fixed sizes rendered from it during the build by a small
-# tool of our own (no SVG converter needed on the build machine).
+# tool of our own (tools/iconrender; no SVG converter needed on the build machine).
 install(FILES ${LOTTO_ICON_SVG}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${LOTTO_APP_ID}.svg)
-
-qt_add_executable(iconrender ${PROJECT_SOURCE_DIR}/tools/iconrender.cpp)
-target_link_libraries(iconrender PRIVATE Qt6::Gui Qt6::Svg)
 
 set(lotto_icon_pngs)
 foreach(size IN LISTS LOTTO_ICON_SIZES)

@@ -1,8 +1,11 @@
 #include "app/program.h"
 
+#include "app/aboutwindow.h"
 #include "app/commandline.h"
+#include "app/helpwindow.h"
 #include "app/splashwindow.h"
 #include "app/translation.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QFont>
@@ -22,6 +25,17 @@ void Program::installFontSubstitutes()
 void Program::endNow()
 {
     QCoreApplication::exit(0);
+}
+
+void Program::connectMainWindow(MainWindow *main)
+{
+    QObject::connect(main, &MainWindow::helpRequested, main, [] { HelpWindow::showHelp(); });
+    QObject::connect(main, &MainWindow::aboutRequested, main, [main] {
+        // Created afresh at every opening; it deletes itself when it closes.
+        QPointer<AboutWindow> about = new AboutWindow(main);
+        about->exec();
+    });
+    QObject::connect(main, &MainWindow::endRequested, main, [] { endNow(); });
 }
 
 int Program::run(int argc, char *argv[])

@@ -1,5 +1,6 @@
 #include "app/splashwindow.h"
 
+#include "app/program.h"
 #include "generation/randomstream.h"
 #include "shared/doevents.h"
 #include "shared/picture.h"
@@ -131,8 +132,10 @@ void SplashWindow::Timer1_Timer()
     } while (m_timer1->isActive());
 
     MainWindow *main = MainWindow::instance();
-    if (!main)
+    if (!main) {
         main = new MainWindow; // its Form_Load runs now
+        Program::connectMainWindow(main);
+    }
     main->show();
 
     close(); // unload: the window deletes itself

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/panelindex.h"
+#include "generation/panelindex.h"
 
 #include <QtGlobal>
 #include <array>

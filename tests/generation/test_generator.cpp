@@ -1,7 +1,7 @@
 // The draw without a window: the order of yields, captions and random values, the numbers'
 // spread over many seeded runs, distinct numbers where the game wants them.
 
-#include "support/testsupport.h"
+#include <QTest>
 
 #include "generation/catalogue.h"
 #include "generation/generator.h"
@@ -183,5 +183,5 @@ private Q_SLOTS:
     }
 };
 
-LOTTO_TEST_MAIN(TestGenerator)
+QTEST_GUILESS_MAIN(TestGenerator)
 #include "test_generator.moc"

@@ -1,12 +1,7 @@
 // The luck-word text's length as it seeds a run: line breaks count as CR LF.
 
-#include "support/testsupport.h"
-
 #include "generation/lucklength.h"
-#include "ui/luck/luckwords.h"
-#include "ui/luck/vorlawindow.h"
-
-#include <QPlainTextEdit>
+#include <QTest>
 
 class TestLuckLength : public QObject
 {
@@ -50,23 +45,7 @@ private Q_SLOTS:
         const QString text = line.repeated(lines);
         QCOMPARE(LuckLength::of(text), qint32(lines) * 81);
     }
-
-    void typedInTheEditor()
-    {
-        // What the editor hands out for typed line breaks (Enter, Shift+Enter) counts as CR LF.
-        QPlainTextEdit *box = VorlaWindow::instance()->Text1();
-        box->clear();
-        QTest::keyClicks(box, QStringLiteral("a"));
-        QTest::keyClick(box, Qt::Key_Return);
-        QTest::keyClicks(box, QStringLiteral("b"));
-        QCOMPARE(LuckLength::of(LuckWords::text()), 4);
-        QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
-        QTest::keyClicks(box, QStringLiteral("c"));
-        QCOMPARE(LuckLength::of(LuckWords::text()), 7);
-        box->clear();
-        QCOMPARE(LuckLength::of(LuckWords::text()), 0);
-    }
 };
 
-LOTTO_TEST_MAIN(TestLuckLength)
+QTEST_GUILESS_MAIN(TestLuckLength)
 #include "test_lucklength.moc"

@@ -1,7 +1,7 @@
 // The program-wide random stream: its value range, reproducible re-seeding, and the two
 // scalings every draw goes through.
 
-#include "support/testsupport.h"
+#include <QTest>
 
 #include "generation/randomstream.h"
 
@@ -159,5 +159,5 @@ private Q_SLOTS:
     }
 };
 
-LOTTO_TEST_MAIN(TestRandomStream)
+QTEST_GUILESS_MAIN(TestRandomStream)
 #include "test_randomstream.moc"

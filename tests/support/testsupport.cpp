@@ -1,8 +1,8 @@
 #include "support/testsupport.h"
 
 #include "app/program.h"
+#include "generation/panelindex.h"
 #include "shared/lotto.h"
-#include "shared/panelindex.h"
 #include "ui/main/mainwindow.h"
 
 #include <QAbstractButton>
@@ -101,6 +101,7 @@ std::unique_ptr<MainWindow> TestSupport::shownMainWindow(bool active)
 {
     Lotto = LottoModule{};
     auto w = std::make_unique<MainWindow>();
+    Program::connectMainWindow(w.get());
     w->show();
     if (active) {
         w->activateWindow();

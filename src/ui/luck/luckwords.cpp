@@ -8,7 +8,7 @@ QString LuckWords::text()
     return VorlaWindow::instance()->text();
 }
 
-void LuckWords::openEditor()
+void LuckWords::openEditor(QWidget *anchor)
 {
-    VorlaWindow::instance()->openEditor();
+    VorlaWindow::instance()->openEditor(anchor);
 }

@@ -10,7 +10,8 @@ namespace LuckWords {
 // editor hidden, with an empty box, so the text is then "".
 QString text();
 
-// The open-editor steps: create the editor if needed, show it modally, hide it when the
-// modal show returns. Closing it sets Lotto.VorlaAdded.
-void openEditor();
+// The open-editor steps: create the editor if needed, show it modally (centred over
+// `anchor` when that is on the screen, else over the screen), hide it when the modal show
+// returns. Closing it sets Lotto.VorlaAdded.
+void openEditor(QWidget *anchor = nullptr);
 } // namespace LuckWords

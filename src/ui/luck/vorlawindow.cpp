@@ -4,7 +4,6 @@
 #include "shared/messagebox.h"
 #include "shared/twips.h"
 #include "ui/luck/longrunwrap.h"
-#include "ui/main/mainwindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -217,7 +216,7 @@ QString VorlaWindow::text() const
     return m_textCache;
 }
 
-void VorlaWindow::openEditor()
+void VorlaWindow::openEditor(QWidget *anchor)
 {
     if (isVisible())
         return; // already open (modal): nothing can ask for it twice
@@ -231,20 +230,20 @@ void VorlaWindow::openEditor()
     m_inExec = true;
     do {
         m_openAgain = false;
-        centreOverMainWindow();
+        centreOver(anchor);
         exec();
         hide(); // already hidden by Form_Unload; no effect
     } while (m_openAgain);
     m_inExec = false;
 }
 
-void VorlaWindow::centreOverMainWindow()
+void VorlaWindow::centreOver(QWidget *anchor)
 {
     // Centred over the main window as the window will open: collapsed.
     const QSize outer(Twips::toPixels(ClientWidthTwips), Twips::toPixels(CollapsedHeightTwips));
     QRect over;
-    if (MainWindow *main = MainWindow::instance(); main && main->isVisible())
-        over = main->frameGeometry();
+    if (anchor && anchor->isVisible())
+        over = anchor->window()->frameGeometry();
     else if (QScreen *screen = QGuiApplication::primaryScreen())
         over = screen->availableGeometry();
     else

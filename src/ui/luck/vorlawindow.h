@@ -42,7 +42,7 @@ public:
     static VorlaWindow *existing();
 
     // The open-editor steps: show modally with no owner, then hide.
-    void openEditor();
+    void openEditor(QWidget *anchor = nullptr);
 
     // The outer height in twips as read back from the window (client height + allowance).
     int heightTwips() const;
@@ -85,7 +85,7 @@ private:
     VorlaWindow();
     void Form_Unload(QCloseEvent *event);
     void setTag(const QString &tag);
-    void centreOverMainWindow();
+    void centreOver(QWidget *anchor);
 
     QLabel *m_lblinstruct = nullptr;
     QPlainTextEdit *m_text1 = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generation/catalogue.h"
-#include "shared/panelindex.h"
+#include "generation/panelindex.h"
 
 #include <QFrame>
 #include <QLabel>

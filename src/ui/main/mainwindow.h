@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/panelindex.h"
+#include "generation/panelindex.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -89,6 +89,13 @@ public Q_SLOTS:
     void mnuFileInternetAnalysis_Click();
     void mnuFileInternetZodiac_Click();
     void mnuFileCndInfo_Click();
+
+Q_SIGNALS:
+    // The menu commands that reach beyond this window. The start-up code connects them
+    // (Program::connectMainWindow): Help, About, and File, Exit once confirmed.
+    void helpRequested();
+    void aboutRequested();
+    void endRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override; // Form_Unload

@@ -1,14 +1,10 @@
 #include "ui/main/mainwindow.h"
 
-#include "app/aboutwindow.h"
-#include "app/helpwindow.h"
-#include "app/program.h"
 #include "shared/messagebox.h"
 #include "ui/main/rules.h"
 #include "ui/main/windowprinter.h"
 
 #include <QImage>
-#include <QPointer>
 
 // Rules and the menu commands.
 
@@ -38,17 +34,15 @@ void MainWindow::mnuPrint_Click()
 void MainWindow::mnuFileExit_Click()
 {
     if (MsgBox::ask(this, tr("Are you sure you want to exit?"), tr("* QUESTION *")))
-        Program::endNow(); // no window is asked; the main window's refusal does not count
+        Q_EMIT endRequested(); // no window is asked; the main window's refusal does not count
 }
 
 void MainWindow::mnuAboutHelp_Click()
 {
-    HelpWindow::showHelp();
+    Q_EMIT helpRequested();
 }
 
 void MainWindow::mnuAboutAbout_Click()
 {
-    // Created afresh at every opening; it deletes itself when it closes.
-    QPointer<AboutWindow> about = new AboutWindow(this);
-    about->exec();
+    Q_EMIT aboutRequested();
 }

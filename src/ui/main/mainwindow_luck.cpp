@@ -8,10 +8,10 @@
 void MainWindow::cmdAddVorla_Click(int index)
 {
     Q_UNUSED(index); // whatever panel is visible stays visible
-    LuckWords::openEditor();
+    LuckWords::openEditor(this);
 }
 
 void MainWindow::mnuFileVorla_Click()
 {
-    LuckWords::openEditor();
+    LuckWords::openEditor(this);
 }

@@ -4,6 +4,7 @@
 
 #include "support/testsupport.h"
 
+#include "generation/lucklength.h"
 #include "shared/lotto.h"
 #include "shared/twips.h"
 #include "ui/luck/longrunwrap.h"
@@ -33,7 +34,7 @@ VorlaWindow *editor()
 // Runs `whileOpen` once the modal editor is up (through the real open-editor steps); it
 // must close the editor. Should it not, the window is hidden after a while so the test
 // fails instead of hanging.
-bool openAndRun(const std::function<void()> &whileOpen)
+bool openAndRun(const std::function<void()> &whileOpen, QWidget *anchor = nullptr)
 {
     bool ran = false;
     QTimer::singleShot(0, editor(), [&] {
@@ -41,7 +42,7 @@ bool openAndRun(const std::function<void()> &whileOpen)
         whileOpen();
     });
     QTimer::singleShot(10000, editor(), [] { editor()->hide(); });
-    LuckWords::openEditor();
+    LuckWords::openEditor(anchor);
     return ran && editor()->isHidden();
 }
 
@@ -165,18 +166,20 @@ private Q_SLOTS:
         bool modal = false, focusInBox = false, frameHidden = false, buttonsShown = false;
         int height = 0;
         QPoint centre;
-        QVERIFY(openAndRun([&] {
-            VorlaWindow *w = editor();
-            modal = QApplication::activeModalWidget() == w && w->isVisible();
-            focusInBox = w->focusWidget() == w->Text1();
-            height = w->heightTwips();
-            frameHidden = visibleFramePart().isEmpty();
-            buttonsShown = w->rect().contains(w->CMDOK()->geometry()) &&
-                           w->rect().contains(w->Text1()->geometry()) &&
-                           w->rect().contains(w->lblinstruct()->geometry());
-            centre = w->frameGeometry().center();
-            w->CMDOK()->click();
-        }));
+        QVERIFY(openAndRun(
+            [&] {
+                VorlaWindow *w = editor();
+                modal = QApplication::activeModalWidget() == w && w->isVisible();
+                focusInBox = w->focusWidget() == w->Text1();
+                height = w->heightTwips();
+                frameHidden = visibleFramePart().isEmpty();
+                buttonsShown = w->rect().contains(w->CMDOK()->geometry()) &&
+                               w->rect().contains(w->Text1()->geometry()) &&
+                               w->rect().contains(w->lblinstruct()->geometry());
+                centre = w->frameGeometry().center();
+                w->CMDOK()->click();
+            },
+            &main));
         QVERIFY(modal);
         QVERIFY(focusInBox);
         QCOMPARE(height, 3540);
@@ -594,6 +597,23 @@ private Q_SLOTS:
         QCOMPARE(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         box->clear();
         w->hide();
+    }
+
+    void typedInTheEditor()
+    {
+        // The luck-word length as a run counts it: what the editor hands out for typed line breaks
+        // (Enter, Shift+Enter) counts as CR LF.
+        QPlainTextEdit *box = editor()->Text1();
+        box->clear();
+        QTest::keyClicks(box, QStringLiteral("a"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, QStringLiteral("b"));
+        QCOMPARE(LuckLength::of(LuckWords::text()), 4);
+        QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(box, QStringLiteral("c"));
+        QCOMPARE(LuckLength::of(LuckWords::text()), 7);
+        box->clear();
+        QCOMPARE(LuckLength::of(LuckWords::text()), 0);
     }
 };
 

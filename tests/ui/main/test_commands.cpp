@@ -158,6 +158,7 @@ private Q_SLOTS:
         Lotto = LottoModule{};
         WindowPrinter::setPrinterSource({});
         w = new MainWindow;
+        Program::connectMainWindow(w);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
     }
