@@ -112,10 +112,6 @@
         <translation>Les numéros générés apparaîtront ici&#xa0;: 6 numéros de 1 à 49</translation>
     </message>
     <message>
-        <source>Click here to see the latest lotto results for LOTTO 649</source>
-        <translation>Cliquez ici pour voir les derniers résultats du LOTTO 649</translation>
-    </message>
-    <message>
         <source>&lt;--- Click here to check the results for the LOTTO 649 Lottery</source>
         <translation>&lt;--- Cliquez ici pour vérifier les résultats du LOTTO 649</translation>
     </message>
@@ -128,20 +124,12 @@
         <translation>Les numéros générés apparaîtront ici&#xa0;: 3 chiffres de 0 à 9</translation>
     </message>
     <message>
-        <source>Click here to see the latest lotto results for PICK 3</source>
-        <translation>Cliquez ici pour voir les derniers résultats du PICK 3</translation>
-    </message>
-    <message>
         <source>&lt;--- Click here to check the results for the Pick 3 Lottery</source>
         <translation>&lt;--- Cliquez ici pour vérifier les résultats du Pick 3</translation>
     </message>
     <message>
         <source>Select this to generate numbers for ONTARIO 49</source>
         <translation>Choisissez ceci pour générer des numéros pour l&apos;ONTARIO 49</translation>
-    </message>
-    <message>
-        <source>Click here to see the latest lotto results for ONTARIO 49</source>
-        <translation>Cliquez ici pour voir les derniers résultats de l&apos;ONTARIO 49</translation>
     </message>
     <message>
         <source>&lt;--- Click here to check the results for the ONTARIO 49 Lottery</source>
@@ -156,10 +144,6 @@
         <translation>Les numéros générés apparaîtront ici&#xa0;: 7 numéros de 1 à 47</translation>
     </message>
     <message>
-        <source>Click here to see the latest lotto results for LOTTO SUPER 7</source>
-        <translation>Cliquez ici pour voir les derniers résultats du LOTTO SUPER 7</translation>
-    </message>
-    <message>
         <source>&lt;--- Click here to check the results for the Super 7 Lottery</source>
         <translation>&lt;--- Cliquez ici pour vérifier les résultats du Super 7</translation>
     </message>
@@ -170,10 +154,6 @@
     <message>
         <source>The generated numbers will appear in here: 6 numbers from 1-45</source>
         <translation>Les numéros générés apparaîtront ici&#xa0;: 6 numéros de 1 à 45</translation>
-    </message>
-    <message>
-        <source>Click here to see the latest lotto results for LOTTARIO</source>
-        <translation>Cliquez ici pour voir les derniers résultats du LOTTARIO</translation>
     </message>
     <message>
         <source>&lt;--- Click here to check the results for the LOTTARIO Lottery.</source>
@@ -310,22 +290,26 @@ Les options propres à Qt (par exemple -platform ou -style) sont aussi acceptée
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>LinkTable</name>
     <message>
-        <source>Orvek&apos;s Lotto Worla Generator</source>
-        <translation>Générateur Lotto Worla d&apos;Orvek</translation>
+        <source>Click here to see the latest lotto results for LOTTO 649</source>
+        <translation>Cliquez ici pour voir les derniers résultats du LOTTO 649</translation>
     </message>
     <message>
-        <source>Please Wait While Generating . . .</source>
-        <translation>Génération en cours . . .</translation>
+        <source>Click here to see the latest lotto results for PICK 3</source>
+        <translation>Cliquez ici pour voir les derniers résultats du PICK 3</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
+        <source>Click here to see the latest lotto results for ONTARIO 49</source>
+        <translation>Cliquez ici pour voir les derniers résultats de l&apos;ONTARIO 49</translation>
     </message>
     <message>
-        <source>&amp;Internet</source>
-        <translation>&amp;Internet</translation>
+        <source>Click here to see the latest lotto results for LOTTO SUPER 7</source>
+        <translation>Cliquez ici pour voir les derniers résultats du LOTTO SUPER 7</translation>
+    </message>
+    <message>
+        <source>Click here to see the latest lotto results for LOTTARIO</source>
+        <translation>Cliquez ici pour voir les derniers résultats du LOTTARIO</translation>
     </message>
     <message>
         <source>Lotto Result&apos;s Site.</source>
@@ -346,6 +330,25 @@ Les options propres à Qt (par exemple -platform ou -style) sont aussi acceptée
     <message>
         <source>Canadian Lottery Information!</source>
         <translation>Information sur les loteries canadiennes!</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Orvek&apos;s Lotto Worla Generator</source>
+        <translation>Générateur Lotto Worla d&apos;Orvek</translation>
+    </message>
+    <message>
+        <source>Please Wait While Generating . . .</source>
+        <translation>Génération en cours . . .</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
     </message>
     <message>
         <source>&amp;Add/Remove Vorla</source>

@@ -1,6 +1,6 @@
 #include "generation/generator.h"
 
-#include "generation/catalogue.h"
+#include "generation/drawrules.h"
 #include "generation/randomstream.h"
 
 #include <utility>
@@ -17,17 +17,17 @@ bool allDifferent(const QStringList &captions)
 }
 } // namespace
 
-Generator::Outcome Generator::run(const GameInfo &game, RandomStream &random, const Yield &yield,
+Generator::Outcome Generator::run(const DrawRules &rules, RandomStream &random, const Yield &yield,
                                   const CaptionSink &sink, const Options &options)
 {
     Outcome outcome;
-    const int n = game.poolSize;
-    const int labels = game.count;
+    const int n = rules.poolSize;
+    const int labels = rules.count;
 
     // The pool, built afresh for every run.
     std::vector<qint16> pool(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
-        pool[static_cast<std::size_t>(i)] = static_cast<qint16>(game.poolFirst + i);
+        pool[static_cast<std::size_t>(i)] = static_cast<qint16>(rules.poolFirst + i);
 
     // The shuffle: exchange two random entries (possibly the same one) K times.
     const int drawn = random.exchangeCount();
@@ -49,7 +49,7 @@ Generator::Outcome Generator::run(const GameInfo &game, RandomStream &random, co
         sink(i, caption);
     };
 
-    if (!game.distinct) {
+    if (!rules.distinct) {
         // Digits may repeat: one pass.
         outcome.attempts = 1;
         for (int i = 0; i < labels; ++i)

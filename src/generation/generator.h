@@ -6,7 +6,7 @@
 #include <functional>
 
 class RandomStream;
-struct GameInfo;
+struct DrawRules;
 
 // The draw of one Generate run, without any window: the pool, the shuffle and the draw of
 // the numbers. The caller seeds the stream, brackets the run and decides what a yield does.
@@ -31,10 +31,10 @@ struct Outcome
     QStringList captions; // the accepted captions, label 0 first
 };
 
-// One run for `game`: builds the pool (entry i holds poolFirst + i), exchanges random pairs
-// of entries 100000 to 299999 times, then draws the labels from random pool positions.
-// Games whose numbers must differ draw all labels again until no two captions are equal;
+// One run for the game whose draw `rules` describe: builds the pool (entry i holds poolFirst + i),
+// exchanges random pairs of entries 100000 to 299999 times, then draws the labels from random pool
+// positions. Games whose numbers must differ draw all labels again until no two captions are equal;
 // Pick 3's digits may repeat. Every random value comes from `random`, in that order.
-Outcome run(const GameInfo &game, RandomStream &random, const Yield &yield, const CaptionSink &sink,
-            const Options &options = {});
+Outcome run(const DrawRules &rules, RandomStream &random, const Yield &yield,
+            const CaptionSink &sink, const Options &options = {});
 } // namespace Generator

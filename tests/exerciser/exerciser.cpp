@@ -2,10 +2,10 @@
 
 #include "support/testsupport.h"
 
-#include "generation/catalogue.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
 #include "ui/luck/luckwords.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
 
@@ -437,12 +437,12 @@ void Exerciser::checkRunState(QStringList &faults)
 void Exerciser::checkNumbers(QStringList &faults)
 {
     for (const GameInfo &g : Catalogue::games()) {
-        auto *panel = m_main->findChild<QWidget *>(QStringLiteral("fraMenu_%1").arg(g.panel));
+        auto *panel = m_main->findChild<QWidget *>(QStringLiteral("fraMenu_%1").arg(g.panel()));
         if (!panel)
             continue;
         QStringList captions;
         int stars = 0;
-        for (int i = 0; i < g.count; ++i) {
+        for (int i = 0; i < g.draw.count; ++i) {
             auto *label = panel->findChild<QLabel *>(
                 QStringLiteral("%1_%2").arg(QLatin1String(g.labelBase)).arg(i));
             if (!label) {
@@ -457,20 +457,20 @@ void Exerciser::checkNumbers(QStringList &faults)
             }
             bool ok = false;
             const int n = t.toInt(&ok);
-            if (!ok || n < g.poolFirst || n > g.poolLast() || QString::number(n) != t)
+            if (!ok || n < g.draw.poolFirst || n > g.draw.poolLast() || QString::number(n) != t)
                 faults << QStringLiteral("%1_%2 shows \"%3\"")
                               .arg(QLatin1String(g.labelBase))
                               .arg(i)
                               .arg(shortText(t));
         }
         // While a run draws, captions change one by one; between runs they are a full set.
-        if (m_runs.contains(g.panel))
+        if (m_runs.contains(g.panel()))
             continue;
-        if (stars != 0 && stars != g.count)
+        if (stars != 0 && stars != g.draw.count)
             faults << QStringLiteral("%1 shows a partly cleared board: %2")
                           .arg(QLatin1String(g.name), captions.join(QLatin1Char(' ')));
-        if (g.distinct && stars == 0 &&
-            QSet<QString>(captions.begin(), captions.end()).size() != g.count)
+        if (g.draw.distinct && stars == 0 &&
+            QSet<QString>(captions.begin(), captions.end()).size() != g.draw.count)
             faults << QStringLiteral("%1 shows a number twice: %2")
                           .arg(QLatin1String(g.name), captions.join(QLatin1Char(' ')));
     }

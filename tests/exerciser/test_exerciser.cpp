@@ -15,9 +15,9 @@
 #include "support/testsupport.h"
 
 #include "app/program.h"
-#include "generation/catalogue.h"
 #include "shared/lotto.h"
 #include "ui/luck/luckwords.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
 
@@ -132,7 +132,7 @@ void openPanel(MainWindow *main, int p)
     if (main->visiblePanel() != Panel::Selection)
         realClick(named(main, QStringLiteral("cmdback_%1").arg(main->visiblePanel())));
     const GameInfo *g = Catalogue::game(p);
-    realClick(named(main, QStringLiteral("imgpic_%1").arg(g->selectionPicture)));
+    realClick(named(main, QStringLiteral("imgpic_%1").arg(g->selectionPicture())));
 }
 } // namespace
 
@@ -358,7 +358,7 @@ private Q_SLOTS:
                 watcher.checkNow(QStringLiteral("after run %1 on panel %2").arg(i).arg(p));
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
             const GameInfo *g = Catalogue::game(p);
-            for (int k = 0; k < g->count; ++k) {
+            for (int k = 0; k < g->draw.count; ++k) {
                 auto *label = named<QLabel>(
                     main, QStringLiteral("%1_%2").arg(QLatin1String(g->labelBase)).arg(k));
                 QVERIFY2(label->text() != QLatin1String("*"), "a run left a label empty");

@@ -1,8 +1,8 @@
 #include "support/testsupport.h"
 
 #include "app/program.h"
-#include "generation/panelindex.h"
 #include "shared/lotto.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/mainwindow.h"
 
 #include <QAbstractButton>

@@ -1,29 +1,43 @@
 #include "ui/browser/linktable.h"
 
+#include <QCoreApplication>
+#include <cstring>
+
 namespace {
+// One row a link, laid out as a table: kept out of the formatter.
 // clang-format off
-constexpr std::array<LinkRow, LinkTable::Count> kRows{{
-    {"imglotto649_Click", "imglotto649",
-     "Click here to see the latest lotto results for LOTTO 649", Site::Results, "/lotto649.html"},
-    {"imgpick3_Click", "imgpick3",
-     "Click here to see the latest lotto results for PICK 3", Site::Results, "/ontpick3.html"},
-    {"imgontario49_Click", "imgontario49",
-     "Click here to see the latest lotto results for ONTARIO 49", Site::Results, "/ontario49.html"},
-    {"imgsuper7_Click", "imgsuper7",
-     "Click here to see the latest lotto results for LOTTO SUPER 7", Site::Results, "/super7.html"},
-    {"imglottario_Click", "imglottario",
-     "Click here to see the latest lotto results for LOTTARIO", Site::Results, "/lottario.html"},
-    {"mnuInternetResult_Click", "mnuInternetResult",
-     "Lotto Result's Site.", Site::Results, ""},
-    {"mnuFileInternetEverWon_Click", "mnuFileInternetEverWon",
-     "Check if your lotto numbers have ever won!", Site::Statistics, "/everwon.html-ssi"},
-    {"mnuFileInternetAnalysis_Click", "mnuFileInternetAnalysis",
-     "Perform Advanced Analysis On Past Results!", Site::Statistics, "/stat_analysis.html-ssi"},
-    {"mnuFileInternetZodiac_Click", "mnuFileInternetZodiac",
-     "Zodiac Lottery Picker!", Site::Zodiac, "/zodiac.htm"},
-    {"mnuFileCndInfo_Click", "mnuFileCndInfo",
-     "Canadian Lottery Information!", Site::Portal, ""},
-}};
+constexpr LinkRow kRows[] = {
+    {.handler = "imglotto649_Click", .control = "imglotto649",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Click here to see the latest lotto results for LOTTO 649"),
+     .place = LinkPlace::ResultsPicture, .site = Site::Results, .path = "/lotto649.html"},
+    {.handler = "imgpick3_Click", .control = "imgpick3",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Click here to see the latest lotto results for PICK 3"),
+     .place = LinkPlace::ResultsPicture, .site = Site::Results, .path = "/ontpick3.html"},
+    {.handler = "imgontario49_Click", .control = "imgontario49",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Click here to see the latest lotto results for ONTARIO 49"),
+     .place = LinkPlace::ResultsPicture, .site = Site::Results, .path = "/ontario49.html"},
+    {.handler = "imgsuper7_Click", .control = "imgsuper7",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Click here to see the latest lotto results for LOTTO SUPER 7"),
+     .place = LinkPlace::ResultsPicture, .site = Site::Results, .path = "/super7.html"},
+    {.handler = "imglottario_Click", .control = "imglottario",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Click here to see the latest lotto results for LOTTARIO"),
+     .place = LinkPlace::ResultsPicture, .site = Site::Results, .path = "/lottario.html"},
+    {.handler = "mnuInternetResult_Click", .control = "mnuInternetResult",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Lotto Result's Site."),
+     .place = LinkPlace::InternetMenu, .site = Site::Results, .path = ""},
+    {.handler = "mnuFileInternetEverWon_Click", .control = "mnuFileInternetEverWon",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Check if your lotto numbers have ever won!"),
+     .place = LinkPlace::InternetMenu, .site = Site::Statistics, .path = "/everwon.html-ssi"},
+    {.handler = "mnuFileInternetAnalysis_Click", .control = "mnuFileInternetAnalysis",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Perform Advanced Analysis On Past Results!"),
+     .place = LinkPlace::InternetMenu, .site = Site::Statistics, .path = "/stat_analysis.html-ssi"},
+    {.handler = "mnuFileInternetZodiac_Click", .control = "mnuFileInternetZodiac",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Zodiac Lottery Picker!"),
+     .place = LinkPlace::InternetMenu, .site = Site::Zodiac, .path = "/zodiac.htm"},
+    {.handler = "mnuFileCndInfo_Click", .control = "mnuFileCndInfo",
+     .text = QT_TRANSLATE_NOOP("LinkTable", "Canadian Lottery Information!"),
+     .place = LinkPlace::InternetMenu, .site = Site::Portal, .path = ""},
+};
 // clang-format on
 
 // The sites' base addresses.
@@ -42,9 +56,30 @@ SiteAddresses &testSites()
 bool g_testSites = false;
 } // namespace
 
-const std::array<LinkRow, LinkTable::Count> &LinkTable::rows()
+std::span<const LinkRow> LinkTable::rows()
 {
     return kRows;
+}
+
+const LinkRow *LinkTable::find(const char *control)
+{
+    for (const LinkRow &row : kRows)
+        if (std::strcmp(row.control, control) == 0)
+            return &row;
+    return nullptr;
+}
+
+const LinkRow *LinkTable::byHandler(const char *handler)
+{
+    for (const LinkRow &row : kRows)
+        if (std::strcmp(row.handler, handler) == 0)
+            return &row;
+    return nullptr;
+}
+
+QString LinkTable::caption(const LinkRow &row)
+{
+    return QCoreApplication::translate("LinkTable", row.text);
 }
 
 SiteAddresses LinkTable::builtInSites()
@@ -74,10 +109,9 @@ QString LinkTable::baseAddress(Site site)
     return {};
 }
 
-QString LinkTable::address(int row)
+QString LinkTable::address(const LinkRow &row)
 {
-    const LinkRow &r = kRows.at(static_cast<std::size_t>(row));
-    return baseAddress(r.site) + QLatin1String(r.path);
+    return baseAddress(row.site) + QLatin1String(row.path);
 }
 
 QString LinkTable::homePage()

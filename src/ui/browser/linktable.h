@@ -2,17 +2,23 @@
 
 #include <QString>
 
-#include <array>
+#include <span>
 
-// The ten fixed pages the link commands open, and the four sites they live on.
+// The fixed pages the link commands open, one row each, and the four sites they live on.
+// The main window builds its results pictures' hints and its Internet submenu from these
+// rows, in table order.
 
 enum class Site { Results, Statistics, Zodiac, Portal };
+
+// Where a link's control sits: a game panel's results picture, or an entry of File, Internet.
+enum class LinkPlace { ResultsPicture, InternetMenu };
 
 struct LinkRow
 {
     const char *handler; // the main window's handler that opens it
     const char *control; // the picture or menu entry it belongs to
-    const char *text;    // the picture's hover hint or the menu entry's caption
+    const char *text;    // the picture's hover hint or the menu entry's caption (translated)
+    LinkPlace place;
     Site site;
     const char *path; // appended to the site's base address; empty for its home page
 };
@@ -29,11 +35,16 @@ struct SiteAddresses
 };
 
 namespace LinkTable {
-constexpr int Count = 10;
+// Every row: the results pictures in game order, then File, Internet from top to bottom.
+std::span<const LinkRow> rows();
 
-// In the order of the controls: the five results pictures by panel, then File, Internet
-// from top to bottom.
-const std::array<LinkRow, Count> &rows();
+// The row of a control ("imglotto649", "mnuFileInternetZodiac"), or nullptr.
+const LinkRow *find(const char *control);
+// The row a handler ("imglotto649_Click") opens, or nullptr.
+const LinkRow *byHandler(const char *handler);
+
+// The row's text in the user's language.
+QString caption(const LinkRow &row);
 
 // The sites as the program ships them.
 SiteAddresses builtInSites();
@@ -42,7 +53,7 @@ SiteAddresses sites();
 QString baseAddress(Site site);
 
 // The full address of a row: base address and path, the base alone when there is no path.
-QString address(int row);
+QString address(const LinkRow &row);
 
 // The browser's Home and Search pages.
 QString homePage();

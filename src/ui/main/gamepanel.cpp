@@ -2,6 +2,7 @@
 
 #include "shared/picture.h"
 #include "shared/twips.h"
+#include "ui/browser/linktable.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -223,12 +224,13 @@ void GamePanel::buildGame()
     // One row of labels, index 0 leftmost, centred in the frame. Each slot is 300 twips
     // wide on a 720-twip pitch; the label itself spans most of the pitch so two-digit
     // numbers in the large face are not cut off.
-    const int rowWidth = (g.count - 1) * Catalogue::NumberLabelPitch + Catalogue::NumberLabelWidth;
+    const int rowWidth =
+        (g.draw.count - 1) * Catalogue::NumberLabelPitch + Catalogue::NumberLabelWidth;
     const int firstLeft = (fr.width - rowWidth) / 2;
     const int shownWidth = Catalogue::NumberLabelPitch - 60;
     const QFont font = numberFont();
-    for (int i = 0; i < g.count; ++i) {
-        auto *label = new NumberLabel(i + 1, g.count, frame);
+    for (int i = 0; i < g.draw.count; ++i) {
+        auto *label = new NumberLabel(i + 1, g.draw.count, frame);
         label->setObjectName(elementName(g.labelBase, i));
         label->setFont(font);
         label->setAlignment(Qt::AlignCenter);
@@ -241,7 +243,9 @@ void GamePanel::buildGame()
 
     linkImage = new Picture(QLatin1String(g.picture), this);
     linkImage->setObjectName(QLatin1String(g.linkImageName));
-    linkImage->setToolTip(trGame(g.linkTip));
+    // Its hint is the caption of its row in the link table.
+    if (const LinkRow *link = LinkTable::find(g.linkImageName))
+        linkImage->setToolTip(LinkTable::caption(*link));
     linkImage->setAccessibleName(tr("%1 results").arg(QLatin1String(g.name)));
     linkImage->setAccessibleDescription(linkImage->toolTip());
     linkImage->setKeyboardActivation(true);
@@ -297,7 +301,7 @@ SelectionPanel::SelectionPanel(QWidget *parent) : QFrame(parent)
 
     for (const GameInfo &g : Catalogue::games()) {
         auto *pic = new Picture(QLatin1String(g.picture), this);
-        pic->setObjectName(elementName("imgpic", g.selectionPicture));
+        pic->setObjectName(elementName("imgpic", g.selectionPicture()));
         pic->setToolTip(trGame(g.selectionTip));
         pic->setAccessibleName(QLatin1String(g.name)); // game names are not translated
         pic->setAccessibleDescription(pic->toolTip());

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "generation/catalogue.h"
-#include "generation/panelindex.h"
+#include "ui/main/catalogue.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,11 +1,12 @@
 #include "ui/main/mainwindow.h"
 
-#include "generation/catalogue.h"
 #include "shared/doevents.h"
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
 #include "shared/picture.h"
 #include "shared/twips.h"
+#include "ui/browser/linktable.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
 
 #include <QAbstractButton>
@@ -103,13 +104,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         for (QAbstractButton *b : panel->buttons())
             b->installEventFilter(this);
     }
-    const std::array<void (MainWindow::*)(), 5> linkHandlers{
-        &MainWindow::imglotto649_Click, &MainWindow::imgpick3_Click,
-        &MainWindow::imgontario49_Click, &MainWindow::imgsuper7_Click,
-        &MainWindow::imglottario_Click};
-    for (PanelIndex p = Panel::FirstGame; p <= Panel::LastGame; ++p)
-        connect(gamePanel(p)->linkImage, &Picture::clicked, this,
-                linkHandlers[static_cast<std::size_t>(p - 1)]);
+    // Each results picture opens the page of its row in the link table.
+    for (const LinkRow &row : LinkTable::rows()) {
+        if (row.place != LinkPlace::ResultsPicture)
+            continue;
+        auto *picture = client->findChild<Picture *>(QLatin1String(row.control));
+        Q_ASSERT(picture);
+        if (picture)
+            connect(picture, &Picture::clicked, this, [this, &row] { runLink(row); });
+    }
 
     for (int k = 0; k < m_selection->pictures.size(); ++k) {
         Picture *pic = m_selection->pictures.at(k);
@@ -171,18 +174,12 @@ void MainWindow::buildMenus()
     named(m_mnuFile->menuAction(), "mnuFile");
     QMenu *internet = m_mnuFile->addMenu(tr("&Internet"));
     named(internet->menuAction(), "mnuFileInternet");
-    connect(named(internet->addAction(tr("Lotto Result's Site.")), "mnuInternetResult"),
-            &QAction::triggered, this, &MainWindow::mnuInternetResult_Click);
-    connect(named(internet->addAction(tr("Check if your lotto numbers have ever won!")),
-                  "mnuFileInternetEverWon"),
-            &QAction::triggered, this, &MainWindow::mnuFileInternetEverWon_Click);
-    connect(named(internet->addAction(tr("Perform Advanced Analysis On Past Results!")),
-                  "mnuFileInternetAnalysis"),
-            &QAction::triggered, this, &MainWindow::mnuFileInternetAnalysis_Click);
-    connect(named(internet->addAction(tr("Zodiac Lottery Picker!")), "mnuFileInternetZodiac"),
-            &QAction::triggered, this, &MainWindow::mnuFileInternetZodiac_Click);
-    connect(named(internet->addAction(tr("Canadian Lottery Information!")), "mnuFileCndInfo"),
-            &QAction::triggered, this, &MainWindow::mnuFileCndInfo_Click);
+    for (const LinkRow &row : LinkTable::rows()) {
+        if (row.place != LinkPlace::InternetMenu)
+            continue;
+        QAction *entry = named(internet->addAction(LinkTable::caption(row)), row.control);
+        connect(entry, &QAction::triggered, this, [this, &row] { runLink(row); });
+    }
 
     QAction *vorla = named(m_mnuFile->addAction(tr("&Add/Remove Vorla")), "mnuFileVorla");
     vorla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generation/panelindex.h"
+#include "ui/main/catalogue.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,6 +15,7 @@ class QMenu;
 class QTimer;
 class SelectionPanel;
 struct GameInfo;
+struct LinkRow;
 
 // frmmain: the program's one long-lived window. Seven panels of equal size stacked at
 // the same place (exactly one visible), the status strip in front of them, a menu bar.
@@ -108,7 +109,8 @@ private:
     void Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void HighlightPic(int index);
     void focusFollowsMouse(QWidget *control);
-    void runLink(int row);
+    void runLink(const LinkRow &row);
+    void runLinkOf(const char *handler);
 
     SelectionPanel *m_selection = nullptr;
     std::array<QFrame *, Panel::Count> m_panels{};

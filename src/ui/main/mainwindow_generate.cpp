@@ -1,12 +1,12 @@
 #include "ui/main/mainwindow.h"
 
-#include "generation/catalogue.h"
 #include "generation/generator.h"
 #include "generation/lucklength.h"
 #include "generation/randomstream.h"
 #include "shared/doevents.h"
 #include "shared/lotto.h"
 #include "ui/luck/luckwords.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/generationhooks.h"
 
@@ -145,7 +145,7 @@ void MainWindow::cmdgenerate_Click(int index)
     // The draw, captions written into the panel's number labels as they are drawn.
     const QList<QLabel *> labels = panel->numbers;
     Generator::run(
-        *game, random, yieldToEvents,
+        game->draw, random, yieldToEvents,
         [&labels](int i, const QString &caption) { labels.at(i)->setText(caption); },
         Generator::Options{g_forcedExchanges});
 

@@ -5,60 +5,71 @@
 #include "ui/browser/browserloader.h"
 #include "ui/browser/linktable.h"
 
-// The ten link commands: each opens one fixed page in the browser window.
+// The link commands: each opens the fixed page of its row in the link table. The controls
+// are connected from the rows (see the constructor); these handlers keep their names for
+// whoever calls them directly, and find their row by that name.
 
 void MainWindow::imglotto649_Click()
 {
-    runLink(0);
+    runLinkOf(__func__);
 }
 void MainWindow::imgpick3_Click()
 {
-    runLink(1);
+    runLinkOf(__func__);
 }
 void MainWindow::imgontario49_Click()
 {
-    runLink(2);
+    runLinkOf(__func__);
 }
 void MainWindow::imgsuper7_Click()
 {
-    runLink(3);
+    runLinkOf(__func__);
 }
 void MainWindow::imglottario_Click()
 {
-    runLink(4);
+    runLinkOf(__func__);
 }
 void MainWindow::mnuInternetResult_Click()
 {
-    runLink(5);
+    runLinkOf(__func__);
 }
 void MainWindow::mnuFileInternetEverWon_Click()
 {
-    runLink(6);
+    runLinkOf(__func__);
 }
 void MainWindow::mnuFileInternetAnalysis_Click()
 {
-    runLink(7);
+    runLinkOf(__func__);
 }
 void MainWindow::mnuFileInternetZodiac_Click()
 {
-    runLink(8);
+    runLinkOf(__func__);
 }
 void MainWindow::mnuFileCndInfo_Click()
 {
-    runLink(9);
+    runLinkOf(__func__);
 }
 
-void MainWindow::runLink(int row)
+void MainWindow::runLinkOf(const char *handler)
 {
-    // 1.
+    const LinkRow *row = LinkTable::byHandler(handler);
+    Q_ASSERT(row);
+    if (row)
+        runLink(*row);
+}
+
+void MainWindow::runLink(const LinkRow &row)
+{
+    // The address goes into the program-wide variable first.
     Lotto.LinkAddress = LinkTable::address(row);
-    // 2. Load frmBrowser; the first time, this brings in the web engine. When that cannot
+    // Load frmBrowser; the first time, this brings in the web engine. When that cannot
     // be done the user was told why, and nothing else happens.
     BrowserWindowInterface *frmBrowser = BrowserLoader::browser(this);
     if (!frmBrowser)
         return;
     frmBrowser->load(Lotto.LinkAddress);
-    // 3 to 7. The window is modeless: this returns once the page is asked for.
+    // Maximise it, put the address in its box and on its list, show it busy, and go there.
+    // The window is modeless: this returns once the page is asked for.
     frmBrowser->setMaximized();
     frmBrowser->setAddressText(Lotto.LinkAddress);
     frmBrowser->appendAddressTextToList();

@@ -1,6 +1,7 @@
 #include "ui/main/rules.h"
 
 #include "shared/messagebox.h"
+#include "ui/main/catalogue.h"
 
 #include <QCoreApplication>
 
@@ -39,13 +40,13 @@ QString sixFromFortyNine(const QString &firstLine)
     });
 }
 
-Rules::Message lotto649()
+Rules::Message lotto649Box()
 {
     return {Text::tr("Lotto 649 Information . . ."),
             sixFromFortyNine(Text::tr("HOW TO PLAY LOTTO 649:"))};
 }
 
-Rules::Message ontario49()
+Rules::Message ontario49Box()
 {
     return {Text::tr("Ontario 49 Lotto Information . . ."),
             sixFromFortyNine(Text::tr("HOW TO PLAY ONTARIO 49:"))};
@@ -94,7 +95,7 @@ Rules::Message pick3Second()
         })};
 }
 
-Rules::Message super7()
+Rules::Message super7Box()
 {
     return {
         Text::tr("Super 7 Information . . ."),
@@ -119,7 +120,7 @@ Rules::Message super7()
         })};
 }
 
-Rules::Message lottario()
+Rules::Message lottarioBox()
 {
     return {
         Text::tr("LOTTARIO Information . . ."),
@@ -138,20 +139,33 @@ Rules::Message lottario()
 
 } // namespace
 
+QList<Rules::Message> Rules::lotto649()
+{
+    return {lotto649Box()};
+}
+
+QList<Rules::Message> Rules::pick3()
+{
+    return {pick3First(), pick3Second()};
+}
+
+QList<Rules::Message> Rules::ontario49()
+{
+    return {ontario49Box()};
+}
+
+QList<Rules::Message> Rules::super7()
+{
+    return {super7Box()};
+}
+
+QList<Rules::Message> Rules::lottario()
+{
+    return {lottarioBox()};
+}
+
 QList<Rules::Message> Rules::messages(int index)
 {
-    switch (index) {
-    case 1:
-        return {lotto649()};
-    case 2:
-        return {pick3First(), pick3Second()};
-    case 3:
-        return {ontario49()};
-    case 4:
-        return {super7()};
-    case 5:
-        return {lottario()};
-    default:
-        return {};
-    }
+    const GameInfo *game = Catalogue::game(index);
+    return game ? game->rules() : QList<Message>{};
 }

@@ -13,8 +13,15 @@ struct Message
     QString body;
 };
 
-// The messages of panel `index` (1 to 5), in the order they are shown; empty for any
-// other index.
+// A game's messages, in the order they are shown (a game's row names its own).
+using Source = QList<Message> (*)();
+QList<Message> lotto649();
+QList<Message> pick3(); // two boxes: the second follows however the first was dismissed
+QList<Message> ontario49();
+QList<Message> super7();
+QList<Message> lottario();
+
+// The messages of the game on panel `index`; empty for any panel without a game.
 QList<Message> messages(int index);
 
 } // namespace Rules

@@ -7,13 +7,13 @@
 #include "pageserver.h"
 #include "support/testsupport.h"
 
-#include "generation/catalogue.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
 #include "shared/twips.h"
 #include "ui/browser/browserinterface.h"
 #include "ui/browser/browserloader.h"
 #include "ui/browser/linktable.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
@@ -120,7 +120,7 @@ class TestBrowser : public QObject
     }
     void clickResultsPicture(int panel)
     {
-        w->imgpic_Click(Catalogue::game(panel)->selectionPicture);
+        w->imgpic_Click(Catalogue::game(panel)->selectionPicture());
         Picture *pic = w->gamePanel(panel)->linkImage;
         QVERIFY(pic->isVisible());
         QTest::mouseClick(pic, Qt::LeftButton, {}, pic->rect().center());
@@ -544,7 +544,7 @@ private Q_SLOTS:
         const QString last = Lotto.LinkAddress;
         server.clearRequests();
         for (int p = Panel::FirstGame; p <= Panel::LastGame; ++p) {
-            w->imgpic_Click(Catalogue::game(p)->selectionPicture);
+            w->imgpic_Click(Catalogue::game(p)->selectionPicture());
             QLabel *label = w->gamePanel(p)->pointer;
             QCOMPARE(label->objectName(), QLatin1String(Catalogue::game(p)->pointerName));
             QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
@@ -562,7 +562,7 @@ private Q_SLOTS:
         bool opened = false;
         bool clicked = false;
         qint16 generatingThen = 0;
-        w->imgpic_Click(Catalogue::game(5)->selectionPicture);
+        w->imgpic_Click(Catalogue::game(5)->selectionPicture());
         GenerationHooks::setForcedExchanges(2000);
         GenerationHooks::setYieldObserver([&](GenerationHooks::Yield when) {
             if (clicked || when != GenerationHooks::Yield::After)

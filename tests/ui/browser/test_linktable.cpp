@@ -4,11 +4,11 @@
 
 #include "support/testsupport.h"
 
-#include "generation/catalogue.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
 #include "ui/browser/browserloader.h"
 #include "ui/browser/linktable.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
 
@@ -28,10 +28,11 @@ private Q_SLOTS:
     void rowsBelongToTheirControls()
     {
         MainWindow w;
-        const auto &rows = LinkTable::rows();
+        const std::span<const LinkRow> rows = LinkTable::rows();
         // The five results pictures, by panel.
         for (int p = Panel::FirstGame; p <= Panel::LastGame; ++p) {
-            const LinkRow &row = rows.at(static_cast<std::size_t>(p - 1));
+            const LinkRow &row = rows[static_cast<std::size_t>(p - 1)];
+            QVERIFY(row.place == LinkPlace::ResultsPicture);
             const GameInfo *game = Catalogue::game(p);
             QCOMPARE(row.control, game->linkImageName);
             QCOMPARE(QString::fromLatin1(row.handler), QLatin1String(row.control) + "_Click");
@@ -44,7 +45,8 @@ private Q_SLOTS:
         const QList<QAction *> entries = internet->actions();
         QCOMPARE(entries.size(), 5);
         for (int i = 0; i < 5; ++i) {
-            const LinkRow &row = rows.at(static_cast<std::size_t>(5 + i));
+            const LinkRow &row = rows[static_cast<std::size_t>(5 + i)];
+            QVERIFY(row.place == LinkPlace::InternetMenu);
             QCOMPARE(entries.at(i)->objectName(), QLatin1String(row.control));
             QCOMPARE(QString::fromLatin1(row.handler), QLatin1String(row.control) + "_Click");
             QCOMPARE(entries.at(i)->text(), QLatin1String(row.text));
@@ -71,8 +73,9 @@ private Q_SLOTS:
             sites.results + "/lottario.html",       sites.results,
             sites.statistics + "/everwon.html-ssi", sites.statistics + "/stat_analysis.html-ssi",
             sites.zodiac + "/zodiac.htm",           sites.portal};
-        for (int row = 0; row < LinkTable::Count; ++row)
-            QCOMPARE(LinkTable::address(row), expected.at(row));
+        QCOMPARE(LinkTable::rows().size(), std::size_t(expected.size()));
+        for (std::size_t row = 0; row < LinkTable::rows().size(); ++row)
+            QCOMPARE(LinkTable::address(LinkTable::rows()[row]), expected.at(int(row)));
         QCOMPARE(LinkTable::homePage(), sites.results);
         QCOMPARE(LinkTable::searchPage(), sites.search);
     }
@@ -82,13 +85,15 @@ private Q_SLOTS:
         LinkTable::setSitesForTesting({QStringLiteral("http://a"), QStringLiteral("http://b"),
                                        QStringLiteral("http://c"), QStringLiteral("http://d"),
                                        QStringLiteral("http://e")});
-        QCOMPARE(LinkTable::address(1), QStringLiteral("http://a/ontpick3.html"));
-        QCOMPARE(LinkTable::address(7), QStringLiteral("http://b/stat_analysis.html-ssi"));
-        QCOMPARE(LinkTable::address(8), QStringLiteral("http://c/zodiac.htm"));
-        QCOMPARE(LinkTable::address(9), QStringLiteral("http://d"));
+        QCOMPARE(LinkTable::address(LinkTable::rows()[1]),
+                 QStringLiteral("http://a/ontpick3.html"));
+        QCOMPARE(LinkTable::address(LinkTable::rows()[7]),
+                 QStringLiteral("http://b/stat_analysis.html-ssi"));
+        QCOMPARE(LinkTable::address(LinkTable::rows()[8]), QStringLiteral("http://c/zodiac.htm"));
+        QCOMPARE(LinkTable::address(LinkTable::rows()[9]), QStringLiteral("http://d"));
         QCOMPARE(LinkTable::searchPage(), QStringLiteral("http://e"));
         LinkTable::resetSitesForTesting();
-        QCOMPARE(LinkTable::address(9), LinkTable::builtInSites().portal);
+        QCOMPARE(LinkTable::address(LinkTable::rows()[9]), LinkTable::builtInSites().portal);
     }
 
     void pluginIsLookedForBesideTheProgramFirst()

@@ -3,10 +3,10 @@
 
 #include "support/testsupport.h"
 
-#include "generation/catalogue.h"
 #include "generation/generator.h"
 #include "generation/randomstream.h"
 #include "shared/lotto.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
@@ -50,11 +50,12 @@ void expectOnlyNumbers(const GameInfo &game, const QList<QLabel *> &labels)
     for (QLabel *label : labels) {
         bool ok = false;
         const int n = label->text().toInt(&ok);
-        QVERIFY2(ok && n >= game.poolFirst && n <= game.poolLast(), qPrintable(label->text()));
+        QVERIFY2(ok && n >= game.draw.poolFirst && n <= game.draw.poolLast(),
+                 qPrintable(label->text()));
         seen.insert(label->text());
     }
-    if (game.distinct)
-        QCOMPARE(seen.size(), int(game.count));
+    if (game.draw.distinct)
+        QCOMPARE(seen.size(), int(game.draw.count));
 }
 } // namespace
 
@@ -259,7 +260,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("panel");
         for (const GameInfo &g : Catalogue::games())
-            QTest::addRow("%s", g.name) << int(g.panel);
+            QTest::addRow("%s", g.name) << int(g.panel());
     }
     void afterARunEveryPanel()
     {
@@ -317,7 +318,8 @@ private Q_SLOTS:
         RandomStream expected;
         expected.reseed(4);
         const Generator::Outcome bare = Generator::run(
-            *panel->game(), expected, [] {}, [](int, const QString &) {}, Generator::Options{2000});
+            panel->game()->draw, expected, [] {}, [](int, const QString &) {},
+            Generator::Options{2000});
         QCOMPARE(first, bare.captions);
 
         // Another text of the same length gives the same numbers.
@@ -351,7 +353,7 @@ private Q_SLOTS:
             RandomStream s;
             s.reseed(state);
             return Generator::run(
-                       *panel->game(), s, [] {}, [](int, const QString &) {},
+                       panel->game()->draw, s, [] {}, [](int, const QString &) {},
                        Generator::Options{2000})
                 .captions;
         };

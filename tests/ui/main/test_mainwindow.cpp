@@ -3,10 +3,11 @@
 
 #include "support/testsupport.h"
 
-#include "generation/catalogue.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
 #include "shared/twips.h"
+#include "ui/browser/linktable.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
 
@@ -82,12 +83,12 @@ private Q_SLOTS:
         QCOMPARE(visiblePanels(), QStringList{"fraMenu_0"});
         QVERIFY(Lotto.VorlaAdded == LottoModule::False);
         for (const GameInfo &g : Catalogue::games()) {
-            GamePanel *panel = w->gamePanel(g.panel);
-            QCOMPARE(panel->objectName(), QStringLiteral("fraMenu_%1").arg(g.panel));
+            GamePanel *panel = w->gamePanel(g.panel());
+            QCOMPARE(panel->objectName(), QStringLiteral("fraMenu_%1").arg(g.panel()));
             QCOMPARE(panel->frame->objectName(), QLatin1String(g.frameName));
             QCOMPARE(panel->frame->title(), QLatin1String(g.frameCaption));
-            QCOMPARE(panel->numbers.size(), g.count);
-            for (int i = 0; i < g.count; ++i) {
+            QCOMPARE(panel->numbers.size(), g.draw.count);
+            for (int i = 0; i < g.draw.count; ++i) {
                 auto *label =
                     child<QLabel>(w.get(), QStringLiteral("%1_%2").arg(g.labelBase).arg(i));
                 QVERIFY(label);
@@ -95,7 +96,7 @@ private Q_SLOTS:
                 QCOMPARE(label->parentWidget(), panel->frame);
             }
             // Index 0 leftmost, one row, 720 twips apart.
-            for (int i = 1; i < g.count; ++i) {
+            for (int i = 1; i < g.draw.count; ++i) {
                 QCOMPARE(panel->numbers[i]->y(), panel->numbers[0]->y());
                 QVERIFY(panel->numbers[i]->x() > panel->numbers[i - 1]->x());
             }
@@ -113,11 +114,12 @@ private Q_SLOTS:
                      QStringLiteral("These numbers are filled with Worla."));
             QCOMPARE(panel->vorlaStatus->pos(), Twips::point(g.vorlaStatusLeft, g.vorlaStatusTop));
             QCOMPARE(panel->linkImage->objectName(), QLatin1String(g.linkImageName));
-            QCOMPARE(panel->linkImage->toolTip(), QLatin1String(g.linkTip));
+            QCOMPARE(panel->linkImage->toolTip(),
+                     QLatin1String(LinkTable::find(g.linkImageName)->text));
             QCOMPARE(panel->pointer->objectName(), QLatin1String(g.pointerName));
             QCOMPARE(panel->pointer->text(), QLatin1String(g.pointerText));
             auto *pic =
-                child<Picture>(w.get(), QStringLiteral("imgpic_%1").arg(g.selectionPicture));
+                child<Picture>(w.get(), QStringLiteral("imgpic_%1").arg(g.selectionPicture()));
             QCOMPARE(pic->toolTip(), QLatin1String(g.selectionTip));
             QCOMPARE(pic->borderStyle(), 0);
         }
