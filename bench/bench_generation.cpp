@@ -71,12 +71,15 @@ long peakRssKiB()
     return usage.ru_maxrss; // KiB on Linux
 }
 
+// Steers the measured window's runs.
+GenerationHooks hooks;
+
 Sample measure(MainWindow &w, int k)
 {
     Sample s;
     GamePanel *panel = w.gamePanel(1);
 
-    GenerationHooks::setForcedExchanges(k);
+    hooks.forcedExchanges = k;
 
     // The run as the user gets it: nothing watches it.
     const double runCpu = threadCpuMs();
@@ -91,7 +94,7 @@ Sample measure(MainWindow &w, int k)
     qint64 lastYieldEnd = -1;
     std::vector<qint64> steps;
     steps.reserve(static_cast<std::size_t>(k) + 64);
-    GenerationHooks::setYieldObserver([&](GenerationHooks::Yield phase) {
+    hooks.yieldObserver = [&](GenerationHooks::Yield phase) {
         const qint64 now = clock.nsecsElapsed();
         if (phase == GenerationHooks::Yield::Before) {
             ++s.yields;
@@ -100,7 +103,7 @@ Sample measure(MainWindow &w, int k)
         } else {
             lastYieldEnd = now;
         }
-    });
+    };
     std::vector<qint64> ticks;
     const QMetaObject::Connection tickWatch = QObject::connect(
         w.timer1(), &QTimer::timeout, &w, [&] { ticks.push_back(clock.nsecsElapsed()); });
@@ -108,7 +111,7 @@ Sample measure(MainWindow &w, int k)
     panel->generate->click();
 
     QObject::disconnect(tickWatch);
-    GenerationHooks::setYieldObserver({});
+    hooks.yieldObserver = {};
     if (!steps.empty()) {
         s.slowSteps =
             std::count_if(steps.begin(), steps.end(), [](qint64 ns) { return ns > 1000000; });
@@ -170,7 +173,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    MainWindow w;
+    MainWindow w(&hooks);
     w.show();
     w.imgpic_Click(0); // the Lotto 649 panel
     for (int i = 0; i < 50; ++i)

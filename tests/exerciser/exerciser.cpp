@@ -137,8 +137,8 @@ bool Exerciser::allowedMessage(const QString &message)
     return false;
 }
 
-Exerciser::Exerciser(MainWindow *main, Options options)
-    : m_main(main), m_opt(std::move(options)), m_rng(m_opt.seed)
+Exerciser::Exerciser(MainWindow *main, GenerationHooks &hooks, Options options)
+    : m_main(main), m_hooks(hooks), m_opt(std::move(options)), m_rng(m_opt.seed)
 {
     for (const char *scheme : {"http", "https", "mailto"})
         QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");
@@ -166,7 +166,7 @@ Exerciser::~Exerciser()
 {
     for (const char *scheme : {"http", "https", "mailto"})
         QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    GenerationHooks::setForcedExchanges(0);
+    m_hooks.forcedExchanges = 0;
     for (const auto &c : std::as_const(m_connections))
         disconnect(c);
     delete g_liveLog;
@@ -187,7 +187,7 @@ bool Exerciser::run()
     m_clock.start();
     m_remaining = m_opt.actions;
     m_fullRunsLeft = m_opt.fullRuns;
-    GenerationHooks::setForcedExchanges(300);
+    m_hooks.forcedExchanges = 300;
     watchButtons();
     appendLog(QStringLiteral("seed %1, %2 actions").arg(m_opt.seed).arg(m_opt.actions));
     check(QStringLiteral("at start"));
@@ -618,9 +618,9 @@ void Exerciser::chooseRunLength()
     // few thousand exchanges, which keeps every step of a run and its yields.
     if (m_fullRunsLeft > 0 && m_rng.bounded(4) == 0) {
         --m_fullRunsLeft;
-        GenerationHooks::setForcedExchanges(0);
+        m_hooks.forcedExchanges = 0;
     } else {
-        GenerationHooks::setForcedExchanges(300 + m_rng.bounded(3000));
+        m_hooks.forcedExchanges = 300 + m_rng.bounded(3000);
     }
 }
 

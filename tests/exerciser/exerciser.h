@@ -15,6 +15,7 @@
 #include <functional>
 
 class MainWindow;
+struct GenerationHooks;
 class QAbstractButton;
 class QMessageBox;
 class QWidget;
@@ -44,7 +45,8 @@ public:
         int hangLimitMs = 120000;
     };
 
-    Exerciser(MainWindow *main, Options options);
+    // `hooks` are the ones `main` was created with: the sequence shortens its runs there.
+    Exerciser(MainWindow *main, GenerationHooks &hooks, Options options);
     ~Exerciser() override;
 
     // Runs the whole sequence; returns when it has ended and every window it opened is
@@ -134,6 +136,7 @@ private:
     void onBackClicked();
 
     QPointer<MainWindow> m_main;
+    GenerationHooks &m_hooks;
     Options m_opt;
     QRandomGenerator m_rng;
     QTimer m_timer;

@@ -60,12 +60,15 @@ Mode g_mode;
 constexpr char16_t ControlChars[] = u"a\0b\x01\x07\x08\x1b\x7f"
                                     u"c";
 
+// What steers the shared window's Generate runs; outlives the window.
+GenerationHooks g_hooks;
+
 // Shorter generation runs for the long-haul checks, where the program offers them.
 struct ShortRuns
 {
     static bool available() { return true; }
-    ShortRuns() { GenerationHooks::setForcedExchanges(50); }
-    ~ShortRuns() { GenerationHooks::setForcedExchanges(0); }
+    ShortRuns() { g_hooks.forcedExchanges = 50; }
+    ~ShortRuns() { g_hooks.forcedExchanges = 0; }
 };
 
 struct Totals
@@ -87,7 +90,7 @@ MainWindow *sharedMainWindow()
 {
     std::unique_ptr<MainWindow> &window = g_window;
     if (!window)
-        window = TestSupport::shownMainWindow();
+        window = TestSupport::shownMainWindow(false, &g_hooks);
     return window.get();
 }
 
@@ -304,7 +307,7 @@ private Q_SLOTS:
         opt.seed = g_mode.seed;
         opt.actions = g_mode.actions;
         opt.liveLogPath = g_mode.liveLog;
-        Exerciser ex(main, opt);
+        Exerciser ex(main, g_hooks, opt);
         const bool ok = ex.run();
         if (!ok || g_mode.liveLog.isEmpty()) {
             std::printf("action log of seed %u:\n", g_mode.seed);
@@ -335,7 +338,7 @@ private Q_SLOTS:
             QSKIP("replaying one seed");
         MainWindow *main = sharedMainWindow();
         Exerciser::Options opt;
-        Exerciser watcher(main, opt);
+        Exerciser watcher(main, g_hooks, opt);
         QVERIFY2(watcher.checkNow(QStringLiteral("before the runs")).isEmpty(),
                  qPrintable(watcher.failure()));
         if (!ShortRuns::available())
@@ -432,7 +435,7 @@ private Q_SLOTS:
         QFETCH(bool, exact);
         MainWindow *main = sharedMainWindow();
         {
-            Exerciser before(main, Exerciser::Options{});
+            Exerciser before(main, g_hooks, Exerciser::Options{});
             QVERIFY2(before.checkNow(QStringLiteral("before")).isEmpty(),
                      qPrintable(before.failure()));
         }
@@ -481,7 +484,7 @@ private Q_SLOTS:
         QCOMPARE(Lotto.VorlaAdded, LottoModule::True);
         if (!exact) // line breaks are kept as CR LF
             QCOMPARE(inside.size(), LuckWords::text().size());
-        Exerciser watcher(main, Exerciser::Options{});
+        Exerciser watcher(main, g_hooks, Exerciser::Options{});
         QVERIFY2(watcher.checkNow(QStringLiteral("after the editor closed")).isEmpty(),
                  qPrintable(watcher.failure()));
 

@@ -97,10 +97,10 @@ QWidget *TestSupport::topLevel(const char *name)
     return nullptr;
 }
 
-std::unique_ptr<MainWindow> TestSupport::shownMainWindow(bool active)
+std::unique_ptr<MainWindow> TestSupport::shownMainWindow(bool active, const GenerationHooks *hooks)
 {
     Lotto = LottoModule{};
-    auto w = std::make_unique<MainWindow>();
+    auto w = std::make_unique<MainWindow>(hooks);
     Program::connectMainWindow(w.get());
     w->show();
     if (active) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 class MainWindow;
+struct GenerationHooks;
 
 namespace TestSupport {
 // Prepares the process for a GUI test: a private runtime folder, the program's font
@@ -71,7 +72,9 @@ QWidget *topLevel(const char *name);
 
 // A new main window on its selection screen, with the program-wide state as at start;
 // shown and exposed (and active too when `active`), or nullptr with a warning when not.
-std::unique_ptr<MainWindow> shownMainWindow(bool active = false);
+// `hooks`, when given, steers its Generate runs and must outlive it.
+std::unique_ptr<MainWindow> shownMainWindow(bool active = false,
+                                            const GenerationHooks *hooks = nullptr);
 
 // Object names of the main window's panels that are not hidden, in panel order.
 QStringList visiblePanels(const MainWindow &main);

@@ -55,7 +55,7 @@ MainWindow *MainWindow::instance()
     return g_instance;
 }
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(const GenerationHooks *hooks) : m_hooks(hooks)
 {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(tr("Orvek's Lotto Worla Generator"));
@@ -233,24 +233,31 @@ void MainWindow::Form_Load()
 {
     Lotto.VorlaAdded = LottoModule::False;
 
-    const int scaleWidth = Twips::fromPixels(centralWidget()->width());
-    const int scaleHeight = Twips::fromPixels(centralWidget()->height());
     QLabel *title = m_selection->title;
+    Placement placed{};
     for (PanelIndex i = 0; i < Panel::Count; ++i) {
         QFrame *panel = fraMenu(i);
-        const int left = Twips::half(scaleWidth) - Twips::half(Twips::fromPixels(panel->width()));
-        const int top = Twips::half(scaleHeight) - Twips::half(Twips::fromPixels(panel->height()));
-        m_panelTwips[static_cast<std::size_t>(i)] = {left, top};
-        panel->move(Twips::point(left, top));
+        placed =
+            placement(centralWidget()->size(), panel->size(), title->width(), m_picstatus->size());
+        panel->move(Twips::point(placed.panel.x(), placed.panel.y()));
         // Every pass gives the same result: the title is centred in the selection screen.
-        m_titleLeftTwips = Twips::half(Twips::fromPixels(panel->width())) -
-                           Twips::half(Twips::fromPixels(title->width()));
-        title->move(Twips::toPixels(m_titleLeftTwips), title->y());
+        title->move(Twips::toPixels(placed.titleLeft), title->y());
     }
-    m_statusTwips = {Twips::half(scaleWidth) - Twips::half(Twips::fromPixels(m_picstatus->width())),
-                     Twips::half(scaleHeight) -
-                         Twips::half(Twips::fromPixels(m_picstatus->height()))};
-    m_picstatus->move(Twips::point(m_statusTwips.x(), m_statusTwips.y()));
+    m_picstatus->move(Twips::point(placed.status.x(), placed.status.y()));
+}
+
+MainWindow::Placement MainWindow::placement(QSize client, QSize panel, int titleWidth, QSize status)
+{
+    const int scaleWidth = Twips::fromPixels(client.width());
+    const int scaleHeight = Twips::fromPixels(client.height());
+    auto centred = [&](QSize size) {
+        return QPoint(Twips::half(scaleWidth) - Twips::half(Twips::fromPixels(size.width())),
+                      Twips::half(scaleHeight) - Twips::half(Twips::fromPixels(size.height())));
+    };
+    return {centred(panel),
+            Twips::half(Twips::fromPixels(panel.width())) -
+                Twips::half(Twips::fromPixels(titleWidth)),
+            centred(status)};
 }
 
 void MainWindow::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift)

@@ -15,6 +15,7 @@ class QMenu;
 class QTimer;
 class SelectionPanel;
 struct GameInfo;
+struct GenerationHooks;
 struct LinkRow;
 
 // frmmain: the program's one long-lived window. Seven panels of equal size stacked at
@@ -23,7 +24,9 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // `hooks`, when given, steers the Generate runs (tests and measurements); it must outlive
+    // the window.
+    explicit MainWindow(const GenerationHooks *hooks = nullptr);
     ~MainWindow() override;
 
     // The main window of this run, if one exists.
@@ -49,13 +52,16 @@ public:
     QMenu *mnuFile() const { return m_mnuFile; }
     QMenu *mnuAbout() const { return m_mnuAbout; }
 
-    // The panel positions Form_Load set, in twips (for the layout checks).
-    QPoint panelPositionTwips(int index) const
+    // Where Form_Load puts a panel, the selection screen's title and the status strip, in
+    // twips, given the sizes in pixels of the client area and of those controls: each
+    // centred in what holds it.
+    struct Placement
     {
-        return m_panelTwips.at(static_cast<std::size_t>(index));
-    }
-    int titleLeftTwips() const { return m_titleLeftTwips; }
-    QPoint statusPositionTwips() const { return m_statusTwips; }
+        QPoint panel;
+        int titleLeft;
+        QPoint status;
+    };
+    static Placement placement(QSize client, QSize panel, int titleWidth, QSize status);
 
 public Q_SLOTS:
     // Navigation.
@@ -110,13 +116,14 @@ private:
     void HighlightPic(int index);
     void focusFollowsMouse(QWidget *control);
     void runLink(const LinkRow &row);
+    const GenerationHooks &hooks() const;
+    QString luckText() const;
+    void yieldToEvents() const;
     void runLinkOf(const char *handler);
 
+    const GenerationHooks *m_hooks = nullptr;
     SelectionPanel *m_selection = nullptr;
     std::array<QFrame *, Panel::Count> m_panels{};
-    std::array<QPoint, Panel::Count> m_panelTwips{};
-    int m_titleLeftTwips = 0;
-    QPoint m_statusTwips;
 
     QFrame *m_picstatus = nullptr;
     QLabel *m_lblstatus = nullptr;

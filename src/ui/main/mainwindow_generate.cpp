@@ -19,29 +19,12 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 // Number generation, clearing and the status strip's blink.
 
 namespace {
-std::function<QString()> g_luckTextSource;
-int g_forcedExchanges = 0;
-std::function<void(GenerationHooks::Yield)> g_yieldObserver;
-
-QString luckText()
-{
-    return g_luckTextSource ? g_luckTextSource() : LuckWords::text();
-}
-
-// The yield of a run: every pending event runs here.
-void yieldToEvents()
-{
-    if (!g_yieldObserver) {
-        doEvents();
-        return;
-    }
-    g_yieldObserver(GenerationHooks::Yield::Before);
-    doEvents();
-    g_yieldObserver(GenerationHooks::Yield::After);
-}
+const GenerationHooks kNoHooks;
 
 // Every action under a menu, submenus and their items included.
 void collectActions(QMenu *menu, QList<QAction *> &into)
@@ -86,7 +69,7 @@ private:
 };
 
 // Stops Timer1: yield once, then disable it, until it reads as disabled.
-void stopTimer(QTimer *timer, void (*yield)())
+void stopTimer(QTimer *timer, const std::function<void()> &yield)
 {
     do {
         yield();
@@ -95,19 +78,27 @@ void stopTimer(QTimer *timer, void (*yield)())
 }
 } // namespace
 
-void GenerationHooks::setLuckTextSource(std::function<QString()> source)
+const GenerationHooks &MainWindow::hooks() const
 {
-    g_luckTextSource = std::move(source);
+    return m_hooks ? *m_hooks : kNoHooks;
 }
 
-void GenerationHooks::setForcedExchanges(int k)
+QString MainWindow::luckText() const
 {
-    g_forcedExchanges = k > 0 ? k : 0;
+    return hooks().luckTextSource ? hooks().luckTextSource() : LuckWords::text();
 }
 
-void GenerationHooks::setYieldObserver(std::function<void(Yield)> observer)
+// The yield of a run: every pending event runs here.
+void MainWindow::yieldToEvents() const
 {
-    g_yieldObserver = std::move(observer);
+    const GenerationHooks &h = hooks();
+    if (!h.yieldObserver) {
+        doEvents();
+        return;
+    }
+    h.yieldObserver(GenerationHooks::Yield::Before);
+    doEvents();
+    h.yieldObserver(GenerationHooks::Yield::After);
 }
 
 void MainWindow::cmdgenerate_Click(int index)
@@ -145,9 +136,9 @@ void MainWindow::cmdgenerate_Click(int index)
     // The draw, captions written into the panel's number labels as they are drawn.
     const QList<QLabel *> labels = panel->numbers;
     Generator::run(
-        game->draw, random, yieldToEvents,
+        game->draw, random, [this] { yieldToEvents(); },
         [&labels](int i, const QString &caption) { labels.at(i)->setText(caption); },
-        Generator::Options{g_forcedExchanges});
+        Generator::Options{std::max(0, hooks().forcedExchanges)});
 
     // Exit bracket.
     panel->vorlaStatus->setVisible(Lotto.VorlaAdded == LottoModule::True);
@@ -157,7 +148,7 @@ void MainWindow::cmdgenerate_Click(int index)
     panel->clear->setEnabled(true);
     panel->addVorla->setEnabled(true);
     m_picstatus->hide();
-    stopTimer(m_timer1, yieldToEvents);
+    stopTimer(m_timer1, [this] { yieldToEvents(); });
     Lotto.Generating = 0;
     panel->rules->setEnabled(true);
     m_mnuFile->setEnabled(true);

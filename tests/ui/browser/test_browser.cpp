@@ -66,6 +66,7 @@ class TestBrowser : public QObject
     Q_OBJECT
 
     PageServer server;
+    GenerationHooks hooks;
     std::unique_ptr<MainWindow> w;
 
     QString url(const QString &path) const { return server.base() + path; }
@@ -136,7 +137,7 @@ private Q_SLOTS:
                        QStringLiteral("<a id=\"next\" href=\"/results/linked.html\" "
                                       "style=\"display:block;width:100%;height:400px\">"
                                       "Winning numbers</a>"));
-        w = shownMainWindow();
+        w = shownMainWindow(false, &hooks);
         QVERIFY(w);
     }
     void cleanupTestCase()
@@ -563,8 +564,8 @@ private Q_SLOTS:
         bool clicked = false;
         qint16 generatingThen = 0;
         w->imgpic_Click(Catalogue::game(5)->selectionPicture());
-        GenerationHooks::setForcedExchanges(2000);
-        GenerationHooks::setYieldObserver([&](GenerationHooks::Yield when) {
+        hooks.forcedExchanges = 2000;
+        hooks.yieldObserver = [&](GenerationHooks::Yield when) {
             if (clicked || when != GenerationHooks::Yield::After)
                 return;
             clicked = true;
@@ -573,10 +574,10 @@ private Q_SLOTS:
             // The run is parked at this yield while the window handles events.
             opened = settledOn(page);
             generatingThen = Lotto.Generating;
-        });
+        };
         w->cmdgenerate_Click(5);
-        GenerationHooks::setYieldObserver({});
-        GenerationHooks::setForcedExchanges(0);
+        hooks.yieldObserver = {};
+        hooks.forcedExchanges = 0;
         QVERIFY(clicked);
         QVERIFY(opened);
         QCOMPARE(generatingThen, qint16(1));

@@ -63,6 +63,7 @@ class TestGenerationWindow : public QObject
 {
     Q_OBJECT
 
+    GenerationHooks hooks;
     std::unique_ptr<MainWindow> w;
 
     QList<QAction *> menuActions() const
@@ -119,24 +120,24 @@ class TestGenerationWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        GenerationHooks::setLuckTextSource([] { return QString(); });
-        GenerationHooks::setForcedExchanges(2000); // short runs unless a test wants the real count
-        GenerationHooks::setYieldObserver({});
-        w = shownMainWindow(true);
+        hooks.luckTextSource = [] { return QString(); };
+        hooks.forcedExchanges = 2000; // short runs unless a test wants the real count
+        hooks.yieldObserver = {};
+        w = shownMainWindow(true, &hooks);
         QVERIFY(w);
     }
     void cleanup()
     {
-        GenerationHooks::setYieldObserver({});
-        GenerationHooks::setForcedExchanges(0);
-        GenerationHooks::setLuckTextSource({});
+        hooks.yieldObserver = {};
+        hooks.forcedExchanges = 0;
+        hooks.luckTextSource = {};
         w.reset();
     }
 
     void everythingIsOffDuringAFullRun()
     {
         // One run with the drawn exchange count, watched from inside its yields.
-        GenerationHooks::setForcedExchanges(0);
+        hooks.forcedExchanges = 0;
         showPanel(1);
         GamePanel *panel = w->gamePanel(1);
 
@@ -164,7 +165,7 @@ private Q_SLOTS:
         bool closeRefused = false;
         QColor firstColour = w->lblstatus()->palette().color(QPalette::WindowText);
         bool colourChanged = false;
-        GenerationHooks::setYieldObserver([&](GenerationHooks::Yield phase) {
+        hooks.yieldObserver = [&](GenerationHooks::Yield phase) {
             if (phase != GenerationHooks::Yield::Before || ++yields != 5000)
                 return;
             atYield = snapshot(1);
@@ -185,7 +186,7 @@ private Q_SLOTS:
             // A quick machine can finish a run within one blink: stay in this yield until
             // the status timer has ticked.
             (void)QTest::qWaitFor([&] { return ticks > 0; }, 5000);
-        });
+        };
         QObject::connect(w->timer1(), &QTimer::timeout, this, [&] {
             if (++ticks == 1)
                 atTick = snapshot(1);
@@ -237,9 +238,9 @@ private Q_SLOTS:
         showPanel(2);
         GamePanel *panel = w->gamePanel(2);
         int yields = 0;
-        GenerationHooks::setYieldObserver([&](GenerationHooks::Yield phase) {
+        hooks.yieldObserver = [&](GenerationHooks::Yield phase) {
             yields += phase == GenerationHooks::Yield::Before;
-        });
+        };
         QSignalSpy clicked(panel->generate, &QAbstractButton::clicked);
         const QPointF at = panel->generate->rect().center();
         const QPointF global = panel->generate->mapToGlobal(at);
@@ -308,7 +309,7 @@ private Q_SLOTS:
         };
 
         // "a", line break, "b": length 4 as CR LF counts two.
-        GenerationHooks::setLuckTextSource([] { return QStringLiteral("a\nb"); });
+        hooks.luckTextSource = [] { return QStringLiteral("a\nb"); };
         panel->generate->click();
         const QStringList first = captions();
         QVERIFY(panel->vorlaStatus->isVisible());
@@ -324,12 +325,12 @@ private Q_SLOTS:
 
         // Another text of the same length gives the same numbers.
         sharedRandom().reseedFromClock();
-        GenerationHooks::setLuckTextSource([] { return QStringLiteral("wxyz"); });
+        hooks.luckTextSource = [] { return QStringLiteral("wxyz"); };
         panel->generate->click();
         QCOMPARE(captions(), first);
 
         // A different length gives other numbers.
-        GenerationHooks::setLuckTextSource([] { return QStringLiteral("wxyz!"); });
+        hooks.luckTextSource = [] { return QStringLiteral("wxyz!"); };
         panel->generate->click();
         QVERIFY(captions() != first);
         expectIdleAfterRun(1);
@@ -370,7 +371,7 @@ private Q_SLOTS:
     {
         w->timer1()->setInterval(24 * 3600 * 1000);
         Lotto.VorlaAdded = LottoModule::True;
-        GenerationHooks::setLuckTextSource([] { return QStringLiteral("Sarah 1984"); });
+        hooks.luckTextSource = [] { return QStringLiteral("Sarah 1984"); };
         showPanel(1);
         w->gamePanel(1)->generate->click();
         w->cmdback_Click(1);

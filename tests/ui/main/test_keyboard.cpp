@@ -21,6 +21,7 @@ class TestKeyboard : public QObject
 {
     Q_OBJECT
 
+    GenerationHooks hooks;
     std::unique_ptr<MainWindow> w;
 
     // A key as the keyboard gives it: to the widget with the focus, or the window.
@@ -50,7 +51,7 @@ class TestKeyboard : public QObject
 private Q_SLOTS:
     void init()
     {
-        w = shownMainWindow(true);
+        w = shownMainWindow(true, &hooks);
         QVERIFY(w);
     }
     void cleanup() { w.reset(); }
@@ -169,8 +170,8 @@ private Q_SLOTS:
     void openGenerateClearAndGoBackWithKeysAlone()
     {
         // Short runs: the keys matter here, not the length of the shuffle.
-        GenerationHooks::setForcedExchanges(200);
-        auto restore = qScopeGuard([] { GenerationHooks::setForcedExchanges(0); });
+        hooks.forcedExchanges = 200;
+        auto restore = qScopeGuard([this] { hooks.forcedExchanges = 0; });
         QVERIFY(tabTo(w->selection()->pictures.at(1)));
         press(Qt::Key_Space);
         QCOMPARE(w->visiblePanel(), 2);

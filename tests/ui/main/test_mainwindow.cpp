@@ -51,17 +51,20 @@ private Q_SLOTS:
 
     void loadCentresPanelsTitleAndStatusStrip()
     {
+        auto *title = child<QLabel>(w.get(), "lbltitle");
+        const MainWindow::Placement placed =
+            MainWindow::placement(w->centralWidget()->size(), w->fraMenu(0)->size(), title->width(),
+                                  w->picstatus()->size());
+        QCOMPARE(placed.panel, QPoint(368, 323));
+        QCOMPARE(placed.titleLeft, 1110);
+        QCOMPARE(placed.status, QPoint(1268, 1823));
         for (int p = 0; p < Panel::Count; ++p) {
-            QCOMPARE(w->panelPositionTwips(p), QPoint(368, 323));
             QCOMPARE(w->fraMenu(p)->pos(), Twips::point(368, 323));
             QCOMPARE(w->fraMenu(p)->size(), Twips::size(7455, 3855));
             QCOMPARE(w->fraMenu(p)->palette().color(QPalette::Window), QColor(0, 192, 0));
         }
-        QCOMPARE(w->titleLeftTwips(), 1110);
-        auto *title = child<QLabel>(w.get(), "lbltitle");
         QCOMPARE(title->pos(), Twips::point(1110, 240));
         QCOMPARE(title->text(), QStringLiteral("Choose a lotto system from below!"));
-        QCOMPARE(w->statusPositionTwips(), QPoint(1268, 1823));
         QCOMPARE(w->picstatus()->geometry(), Twips::rect(1268, 1823, 5655, 855));
         QVERIFY(w->picstatus()->isHidden());
         QCOMPARE(w->lblstatus()->text(), QStringLiteral("Please Wait While Generating . . ."));
