@@ -20,8 +20,8 @@
 #include "shared/lotto.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
-#include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/windowhooks.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,7 +72,7 @@ long peakRssKiB()
 }
 
 // Steers the measured window's runs.
-GenerationHooks hooks;
+WindowHooks hooks;
 
 Sample measure(MainWindow &w, int k)
 {
@@ -94,9 +94,9 @@ Sample measure(MainWindow &w, int k)
     qint64 lastYieldEnd = -1;
     std::vector<qint64> steps;
     steps.reserve(static_cast<std::size_t>(k) + 64);
-    hooks.yieldObserver = [&](GenerationHooks::Yield phase) {
+    hooks.yieldObserver = [&](WindowHooks::Yield phase) {
         const qint64 now = clock.nsecsElapsed();
-        if (phase == GenerationHooks::Yield::Before) {
+        if (phase == WindowHooks::Yield::Before) {
             ++s.yields;
             if (lastYieldEnd >= 0)
                 steps.push_back(now - lastYieldEnd);

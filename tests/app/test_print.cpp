@@ -63,7 +63,6 @@ class TestPrint : public QObject
 private Q_SLOTS:
     void init()
     {
-        WindowPrinter::setPrinterSource({});
         w = new MainWindow;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));

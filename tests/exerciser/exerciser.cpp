@@ -6,8 +6,8 @@
 #include "shared/picture.h"
 #include "ui/luck/luckwords.h"
 #include "ui/main/catalogue.h"
-#include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/windowhooks.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -137,7 +137,7 @@ bool Exerciser::allowedMessage(const QString &message)
     return false;
 }
 
-Exerciser::Exerciser(MainWindow *main, GenerationHooks &hooks, Options options)
+Exerciser::Exerciser(MainWindow *main, WindowHooks &hooks, Options options)
     : m_main(main), m_hooks(hooks), m_opt(std::move(options)), m_rng(m_opt.seed)
 {
     for (const char *scheme : {"http", "https", "mailto"})

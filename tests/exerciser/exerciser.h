@@ -15,7 +15,7 @@
 #include <functional>
 
 class MainWindow;
-struct GenerationHooks;
+struct WindowHooks;
 class QAbstractButton;
 class QMessageBox;
 class QWidget;
@@ -46,7 +46,7 @@ public:
     };
 
     // `hooks` are the ones `main` was created with: the sequence shortens its runs there.
-    Exerciser(MainWindow *main, GenerationHooks &hooks, Options options);
+    Exerciser(MainWindow *main, WindowHooks &hooks, Options options);
     ~Exerciser() override;
 
     // Runs the whole sequence; returns when it has ended and every window it opened is
@@ -136,7 +136,7 @@ private:
     void onBackClicked();
 
     QPointer<MainWindow> m_main;
-    GenerationHooks &m_hooks;
+    WindowHooks &m_hooks;
     Options m_opt;
     QRandomGenerator m_rng;
     QTimer m_timer;

@@ -18,8 +18,8 @@
 #include "shared/lotto.h"
 #include "ui/luck/luckwords.h"
 #include "ui/main/catalogue.h"
-#include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/windowhooks.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,7 +61,7 @@ constexpr char16_t ControlChars[] = u"a\0b\x01\x07\x08\x1b\x7f"
                                     u"c";
 
 // What steers the shared window's Generate runs; outlives the window.
-GenerationHooks g_hooks;
+WindowHooks g_hooks;
 
 // Shorter generation runs for the long-haul checks, where the program offers them.
 struct ShortRuns

@@ -97,7 +97,7 @@ QWidget *TestSupport::topLevel(const char *name)
     return nullptr;
 }
 
-std::unique_ptr<MainWindow> TestSupport::shownMainWindow(bool active, const GenerationHooks *hooks)
+std::unique_ptr<MainWindow> TestSupport::shownMainWindow(bool active, const WindowHooks *hooks)
 {
     Lotto = LottoModule{};
     auto w = std::make_unique<MainWindow>(hooks);

@@ -10,7 +10,7 @@
 #include <memory>
 
 class MainWindow;
-struct GenerationHooks;
+struct WindowHooks;
 
 namespace TestSupport {
 // Prepares the process for a GUI test: a private runtime folder, the program's font
@@ -74,7 +74,7 @@ QWidget *topLevel(const char *name);
 // shown and exposed (and active too when `active`), or nullptr with a warning when not.
 // `hooks`, when given, steers its Generate runs and must outlive it.
 std::unique_ptr<MainWindow> shownMainWindow(bool active = false,
-                                            const GenerationHooks *hooks = nullptr);
+                                            const WindowHooks *hooks = nullptr);
 
 // Object names of the main window's panels that are not hidden, in panel order.
 QStringList visiblePanels(const MainWindow &main);

@@ -55,7 +55,7 @@ MainWindow *MainWindow::instance()
     return g_instance;
 }
 
-MainWindow::MainWindow(const GenerationHooks *hooks) : m_hooks(hooks)
+MainWindow::MainWindow(const WindowHooks *hooks) : m_hooks(hooks)
 {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(tr("Orvek's Lotto Worla Generator"));

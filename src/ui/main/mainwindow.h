@@ -15,7 +15,7 @@ class QMenu;
 class QTimer;
 class SelectionPanel;
 struct GameInfo;
-struct GenerationHooks;
+struct WindowHooks;
 struct LinkRow;
 
 // frmmain: the program's one long-lived window. Seven panels of equal size stacked at
@@ -26,7 +26,7 @@ class MainWindow : public QMainWindow
 public:
     // `hooks`, when given, steers the Generate runs (tests and measurements); it must outlive
     // the window.
-    explicit MainWindow(const GenerationHooks *hooks = nullptr);
+    explicit MainWindow(const WindowHooks *hooks = nullptr);
     ~MainWindow() override;
 
     // The main window of this run, if one exists.
@@ -116,12 +116,12 @@ private:
     void HighlightPic(int index);
     void focusFollowsMouse(QWidget *control);
     void runLink(const LinkRow &row);
-    const GenerationHooks &hooks() const;
+    const WindowHooks &hooks() const;
     QString luckText() const;
     void yieldToEvents() const;
     void runLinkOf(const char *handler);
 
-    const GenerationHooks *m_hooks = nullptr;
+    const WindowHooks *m_hooks = nullptr;
     SelectionPanel *m_selection = nullptr;
     std::array<QFrame *, Panel::Count> m_panels{};
 

@@ -2,6 +2,7 @@
 
 #include "shared/messagebox.h"
 #include "ui/main/rules.h"
+#include "ui/main/windowhooks.h"
 #include "ui/main/windowprinter.h"
 
 #include <QImage>
@@ -24,7 +25,8 @@ void MainWindow::mnuPrint_Click()
     // The client area only: the visible panel on the window's background, no title bar and
     // no menu bar.
     const QImage image = centralWidget()->grab().toImage();
-    const WindowPrinter::Result result = WindowPrinter::print(image, windowTitle());
+    const WindowPrinter::Result result =
+        WindowPrinter::print(image, windowTitle(), hooks().printerSource);
     // A print that did not happen is said so; a good one shows nothing more.
     if (result.outcome != WindowPrinter::Outcome::Printed)
         MsgBox::info(this, WindowPrinter::failureText(result.outcome, result.printerName),

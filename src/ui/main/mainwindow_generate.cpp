@@ -8,7 +8,7 @@
 #include "ui/luck/luckwords.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
-#include "ui/main/generationhooks.h"
+#include "ui/main/windowhooks.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,7 +24,7 @@
 // Number generation, clearing and the status strip's blink.
 
 namespace {
-const GenerationHooks kNoHooks;
+const WindowHooks kNoHooks;
 
 // Every action under a menu, submenus and their items included.
 void collectActions(QMenu *menu, QList<QAction *> &into)
@@ -78,7 +78,7 @@ void stopTimer(QTimer *timer, const std::function<void()> &yield)
 }
 } // namespace
 
-const GenerationHooks &MainWindow::hooks() const
+const WindowHooks &MainWindow::hooks() const
 {
     return m_hooks ? *m_hooks : kNoHooks;
 }
@@ -91,14 +91,14 @@ QString MainWindow::luckText() const
 // The yield of a run: every pending event runs here.
 void MainWindow::yieldToEvents() const
 {
-    const GenerationHooks &h = hooks();
+    const WindowHooks &h = hooks();
     if (!h.yieldObserver) {
         doEvents();
         return;
     }
-    h.yieldObserver(GenerationHooks::Yield::Before);
+    h.yieldObserver(WindowHooks::Yield::Before);
     doEvents();
-    h.yieldObserver(GenerationHooks::Yield::After);
+    h.yieldObserver(WindowHooks::Yield::After);
 }
 
 void MainWindow::cmdgenerate_Click(int index)

@@ -15,12 +15,6 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(WindowPrinter)
 };
 
-WindowPrinter::PrinterSource &source()
-{
-    static WindowPrinter::PrinterSource s;
-    return s;
-}
-
 } // namespace
 
 std::unique_ptr<QPrinter> WindowPrinter::defaultPrinter()
@@ -31,14 +25,10 @@ std::unique_ptr<QPrinter> WindowPrinter::defaultPrinter()
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-void WindowPrinter::setPrinterSource(PrinterSource s)
+WindowPrinter::Result WindowPrinter::print(const QImage &image, const QString &documentName,
+                                           const PrinterSource &source)
 {
-    source() = std::move(s);
-}
-
-WindowPrinter::Result WindowPrinter::print(const QImage &image, const QString &documentName)
-{
-    std::unique_ptr<QPrinter> printer = source() ? source()() : defaultPrinter();
+    std::unique_ptr<QPrinter> printer = source ? source() : defaultPrinter();
     if (!printer)
         return {Outcome::NoPrinter, QString()};
     return {printOn(*printer, image, documentName), printer->printerName()};

@@ -23,10 +23,8 @@ enum class Outcome {
 // is set up.
 std::unique_ptr<QPrinter> defaultPrinter();
 
-// Where print() gets its printer from. Tests put their own printer here; an empty
-// function restores the default printer.
+// Where print() gets its printer from; an empty one gives the default printer.
 using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
-void setPrinterSource(PrinterSource source);
 
 struct Result
 {
@@ -34,8 +32,8 @@ struct Result
     QString printerName; // the printer used, empty when there was none
 };
 
-// Prints `image` as one page on the printer from the printer source.
-Result print(const QImage &image, const QString &documentName);
+// Prints `image` as one page on the printer from `source`.
+Result print(const QImage &image, const QString &documentName, const PrinterSource &source = {});
 // Prints `image` as one page on `printer`.
 Outcome printOn(QPrinter &printer, const QImage &image, const QString &documentName);
 

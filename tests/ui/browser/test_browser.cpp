@@ -15,8 +15,8 @@
 #include "ui/browser/linktable.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
-#include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/windowhooks.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -66,7 +66,7 @@ class TestBrowser : public QObject
     Q_OBJECT
 
     PageServer server;
-    GenerationHooks hooks;
+    WindowHooks hooks;
     std::unique_ptr<MainWindow> w;
 
     QString url(const QString &path) const { return server.base() + path; }
@@ -565,8 +565,8 @@ private Q_SLOTS:
         qint16 generatingThen = 0;
         w->imgpic_Click(Catalogue::game(5)->selectionPicture());
         hooks.forcedExchanges = 2000;
-        hooks.yieldObserver = [&](GenerationHooks::Yield when) {
-            if (clicked || when != GenerationHooks::Yield::After)
+        hooks.yieldObserver = [&](WindowHooks::Yield when) {
+            if (clicked || when != WindowHooks::Yield::After)
                 return;
             clicked = true;
             Picture *pic = w->gamePanel(5)->linkImage;

@@ -10,6 +10,7 @@
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/rules.h"
+#include "ui/main/windowhooks.h"
 #include "ui/main/windowprinter.h"
 
 #include <QAction>
@@ -137,6 +138,7 @@ class TestCommands : public QObject
 {
     Q_OBJECT
 
+    WindowHooks hooks;
     QPointer<MainWindow> w;
 
     QAction *action(const char *name) const { return w->findChild<QAction *>(QLatin1String(name)); }
@@ -156,15 +158,15 @@ private Q_SLOTS:
     void init()
     {
         Lotto = LottoModule{};
-        WindowPrinter::setPrinterSource({});
-        w = new MainWindow;
+        hooks.printerSource = {};
+        w = new MainWindow(&hooks);
         Program::connectMainWindow(w);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
     }
     void cleanup()
     {
-        WindowPrinter::setPrinterSource({});
+        hooks.printerSource = {};
         delete HelpWindow::instance();
         delete w.data();
     }
@@ -311,10 +313,10 @@ private Q_SLOTS:
     void printNoShowsCanceled()
     {
         int asked = 0;
-        WindowPrinter::setPrinterSource([&asked] {
+        hooks.printerSource = [&asked] {
             ++asked;
             return std::unique_ptr<QPrinter>();
-        });
+        };
         BoxAnswerer answerer({QMessageBox::No});
         action("mnuPrint")->trigger();
         QCOMPARE(answerer.seen().size(), 2);
@@ -333,12 +335,12 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("window.pdf"));
-        WindowPrinter::setPrinterSource([file] {
+        hooks.printerSource = [file] {
             auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(file);
             return printer;
-        });
+        };
         BoxAnswerer answerer({QMessageBox::Yes});
         action("mnuPrint")->trigger();
         QCOMPARE(answerer.seen().size(), 1);
@@ -356,7 +358,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, printerExists);
         QFETCH(QString, says);
-        WindowPrinter::setPrinterSource([printerExists] {
+        hooks.printerSource = [printerExists] {
             if (!printerExists)
                 return std::unique_ptr<QPrinter>();
             // A printer whose output cannot be created: painting on it cannot start.
@@ -364,7 +366,7 @@ private Q_SLOTS:
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(QStringLiteral("/nonexistent-folder/lotto/window.pdf"));
             return printer;
-        });
+        };
         BoxAnswerer answerer({QMessageBox::Yes});
         action("mnuPrint")->trigger();
         QCOMPARE(answerer.seen().size(), 2);

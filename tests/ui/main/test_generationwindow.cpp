@@ -8,8 +8,8 @@
 #include "shared/lotto.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
-#include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/windowhooks.h"
 
 #include <QAction>
 #include <QMenu>
@@ -63,7 +63,7 @@ class TestGenerationWindow : public QObject
 {
     Q_OBJECT
 
-    GenerationHooks hooks;
+    WindowHooks hooks;
     std::unique_ptr<MainWindow> w;
 
     QList<QAction *> menuActions() const
@@ -165,8 +165,8 @@ private Q_SLOTS:
         bool closeRefused = false;
         QColor firstColour = w->lblstatus()->palette().color(QPalette::WindowText);
         bool colourChanged = false;
-        hooks.yieldObserver = [&](GenerationHooks::Yield phase) {
-            if (phase != GenerationHooks::Yield::Before || ++yields != 5000)
+        hooks.yieldObserver = [&](WindowHooks::Yield phase) {
+            if (phase != WindowHooks::Yield::Before || ++yields != 5000)
                 return;
             atYield = snapshot(1);
             // Esc, the close box, a click on Generate and every shortcut: nothing happens.
@@ -238,8 +238,8 @@ private Q_SLOTS:
         showPanel(2);
         GamePanel *panel = w->gamePanel(2);
         int yields = 0;
-        hooks.yieldObserver = [&](GenerationHooks::Yield phase) {
-            yields += phase == GenerationHooks::Yield::Before;
+        hooks.yieldObserver = [&](WindowHooks::Yield phase) {
+            yields += phase == WindowHooks::Yield::Before;
         };
         QSignalSpy clicked(panel->generate, &QAbstractButton::clicked);
         const QPointF at = panel->generate->rect().center();

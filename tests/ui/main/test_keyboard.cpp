@@ -6,8 +6,8 @@
 #include "shared/lotto.h"
 #include "shared/picture.h"
 #include "ui/main/gamepanel.h"
-#include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/windowhooks.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,7 +21,7 @@ class TestKeyboard : public QObject
 {
     Q_OBJECT
 
-    GenerationHooks hooks;
+    WindowHooks hooks;
     std::unique_ptr<MainWindow> w;
 
     // A key as the keyboard gives it: to the widget with the focus, or the window.

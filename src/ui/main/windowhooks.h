@@ -1,13 +1,16 @@
 #pragma once
 
+#include "ui/main/windowprinter.h"
+
 #include <QString>
 
 #include <functional>
 
-// What a test or a measurement may steer in the main window's Generate runs. Whoever wants
-// it passes one to MainWindow's constructor and keeps it for the window's life; the program
-// itself passes none, and a default-constructed one steers nothing.
-struct GenerationHooks
+// The main window's one test seam: what a test or a measurement may steer in its Generate
+// runs and its Print command. Whoever wants it passes one to MainWindow's constructor and
+// keeps it for the window's life; the program itself passes none, and a default-constructed
+// one steers nothing.
+struct WindowHooks
 {
     // Where a run reads the luck-word text; empty: the editor's text (LuckWords::text).
     std::function<QString()> luckTextSource;
@@ -18,4 +21,7 @@ struct GenerationHooks
     // every step, its exit. Empty: nothing is called.
     enum class Yield { Before, After };
     std::function<void(Yield)> yieldObserver;
+
+    // Where Print gets its printer; empty: the system's default printer.
+    WindowPrinter::PrinterSource printerSource;
 };
