@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     window.show();
     if (parser.isSet("luck")) {
         // As if typed into the editor and the editor closed with OK.
-        VorlaWindow::instance()->Text1()->setPlainText(parser.value("luck"));
+        VorlaWindow::instance()->text1()->setPlainText(parser.value("luck"));
         Lotto.VorlaAdded = LottoModule::True;
     }
     if (panel >= 1 && panel <= 5) {

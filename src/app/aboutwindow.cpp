@@ -1,7 +1,9 @@
 #include "app/aboutwindow.h"
 
 #include "app/contact.h"
+#include "shared/fonts.h"
 #include "shared/picture.h"
+#include "shared/pointer.h"
 #include "shared/twips.h"
 
 #include <QDesktopServices>
@@ -31,23 +33,21 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::size(ClientWidthTwips, ClientHeightTwips));
 
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
+    setFont(Fonts::msSansSerif(8.25));
 
     // The background picture is larger than the window: only its top-left part shows.
     m_background = new Picture(QStringLiteral(":/assets/about-background.svg"), this);
     m_background->setObjectName(QStringLiteral("imgBackground"));
     m_background->setGeometry(0, 0, 640, 480);
 
-    m_label4 = label(tr("Version 1.0"), "Label4", this);
-    m_label4->move(Twips::point(120, 120));
-    m_label4->adjustSize();
+    auto *label4 = label(tr("Version 1.0"), "Label4", this);
+    label4->move(Twips::point(120, 120));
+    label4->adjustSize();
 
-    m_label5 = label(QString(), "Label5", this);
-    m_label5->setWordWrap(true);
-    m_label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label5->setGeometry(Twips::rect(120, 480, 5865, 1335));
+    auto *label5 = label(QString(), "Label5", this);
+    label5->setWordWrap(true);
+    label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label5->setGeometry(Twips::rect(120, 480, 5865, 1335));
 
     m_lblemail = label(Contact::address(), "lblemail", this);
     QPalette pal = m_lblemail->palette();
@@ -62,28 +62,25 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     m_lblemail->setFocusPolicy(Qt::TabFocus);
     m_lblemail->setAccessibleName(tr("Write to %1").arg(Contact::address()));
 
-    m_picture1 = new QFrame(this);
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_picture1->setGeometry(Twips::rect(120, 2520, 2895, 615));
-    m_label1 = label(tr("Talmar Software Inc."), "Label1", m_picture1);
-    m_label1->move(Twips::point(120, 180));
-    m_label1->adjustSize();
+    auto *picture1 = new QFrame(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture1->setGeometry(Twips::rect(120, 2520, 2895, 615));
+    auto *label1 = label(tr("Talmar Software Inc."), "Label1", picture1);
+    label1->move(Twips::point(120, 180));
+    label1->adjustSize();
 
-    m_cmdOk = new QPushButton(tr("&OK"), this);
-    m_cmdOk->setObjectName(QStringLiteral("CMDOK"));
-    QFont okFont(QStringLiteral("MS Sans Serif"));
-    okFont.setPointSizeF(9.75);
-    okFont.setBold(true);
-    m_cmdOk->setFont(okFont);
-    m_cmdOk->setGeometry(Twips::rect(4680, 2760, 1215, 375));
-    m_cmdOk->setDefault(true);
-    connect(m_cmdOk, &QPushButton::clicked, this, &AboutWindow::CMDOK_Click);
+    m_okButton = new QPushButton(tr("&OK"), this);
+    m_okButton->setObjectName(QStringLiteral("CMDOK"));
+    m_okButton->setFont(Fonts::msSansSerif(9.75, true));
+    m_okButton->setGeometry(Twips::rect(4680, 2760, 1215, 375));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &AboutWindow::CMDOK_Click);
 
     // First in the tab order, then the contact address: the OK button has the focus when
     // the window opens.
-    setTabOrder(m_cmdOk, m_lblemail);
-    m_cmdOk->setFocus(Qt::OtherFocusReason);
+    setTabOrder(m_okButton, m_lblemail);
+    m_okButton->setFocus(Qt::OtherFocusReason);
 }
 
 void AboutWindow::CMDOK_Click()
@@ -118,15 +115,12 @@ bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
-    case QEvent::MouseButtonRelease: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            m_lblemail->rect().contains(mouse->position().toPoint())) {
+    case QEvent::MouseButtonRelease:
+        if (Pointer::completesClick(m_lblemail, event)) {
             lblemail_Click();
             return true;
         }
         break;
-    }
     default:
         break;
     }

@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class Picture;
-class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -19,12 +18,8 @@ public:
     static constexpr int ClientWidthTwips = 6105;
     static constexpr int ClientHeightTwips = 3285;
 
-    QLabel *label4() const { return m_label4; }
-    QLabel *label5() const { return m_label5; }
     QLabel *lblemail() const { return m_lblemail; }
-    QFrame *picture1() const { return m_picture1; }
-    QLabel *label1() const { return m_label1; }
-    QPushButton *cmdOk() const { return m_cmdOk; }
+    QPushButton *okButton() const { return m_okButton; }
 
 public Q_SLOTS:
     void CMDOK_Click();
@@ -35,10 +30,6 @@ protected:
 
 private:
     Picture *m_background = nullptr;
-    QLabel *m_label4 = nullptr;
-    QLabel *m_label5 = nullptr;
     QLabel *m_lblemail = nullptr;
-    QFrame *m_picture1 = nullptr;
-    QLabel *m_label1 = nullptr;
-    QPushButton *m_cmdOk = nullptr;
+    QPushButton *m_okButton = nullptr;
 };

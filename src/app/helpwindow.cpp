@@ -1,6 +1,7 @@
 #include "app/helpwindow.h"
 
 #include "app/contact.h"
+#include "shared/fonts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -85,11 +86,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent)
         l->setTextFormat(Qt::PlainText);
         l->setWordWrap(true);
         l->setTextInteractionFlags(Qt::NoTextInteraction);
-        QFont f(QStringLiteral("MS Sans Serif"));
-        f.setStyleHint(QFont::SansSerif);
-        f.setPointSizeF(12);
-        f.setBold(i + 1 == 7);
-        l->setFont(f);
+        l->setFont(Fonts::msSansSerif(12, i + 1 == 7));
         column->addWidget(l);
         m_labels.append(l);
     }

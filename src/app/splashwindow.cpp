@@ -120,8 +120,8 @@ void SplashWindow::Form_Activate()
 
 void SplashWindow::Timer1_Timer()
 {
-    // Step 1 lets pending events run: a key or mouse press arriving now must not start a
-    // second hand-over.
+    // The first thing the hand-over does is let pending events run: a key or mouse press
+    // arriving then must not start a second hand-over.
     if (m_handingOver)
         return;
     m_handingOver = true;

@@ -25,7 +25,6 @@ public:
 
     QTimer *timer1() const { return m_timer1; }
     QFrame *frame1() const { return m_frame1; }
-    bool handedOver() const { return m_handingOver; }
 
 public Q_SLOTS:
     // The hand-over: stop the timer, load and show the main window, unload the splash.

@@ -213,9 +213,9 @@ private Q_SLOTS:
         QTimer::singleShot(0, about, [&] {
             sawModal = QApplication::activeModalWidget() == about;
             if (how == QLatin1String("OK"))
-                QTest::mouseClick(about->cmdOk(), Qt::LeftButton);
+                QTest::mouseClick(about->okButton(), Qt::LeftButton);
             else if (how == QLatin1String("Enter"))
-                QTest::keyClick(about->cmdOk(), Qt::Key_Return);
+                QTest::keyClick(about->okButton(), Qt::Key_Return);
             else
                 about->close();
         });

@@ -1,7 +1,9 @@
 #include "ui/luck/vorlawindow.h"
 
+#include "shared/fonts.h"
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
+#include "shared/pointer.h"
 #include "shared/twips.h"
 #include "ui/luck/longrunwrap.h"
 
@@ -23,15 +25,6 @@
 
 namespace {
 QPointer<VorlaWindow> g_editor;
-
-QFont sansFont(qreal points, bool bold)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 // A command button whose caption wraps onto several lines when it is wider than the
 // button, the way "Show me sample words!" sits on two lines of its narrow button.
@@ -82,11 +75,11 @@ VorlaWindow::VorlaWindow() : QDialog(nullptr)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFont(sansFont(8.25, false));
+    setFont(Fonts::msSansSerif(8.25, false));
 
     m_lblinstruct = new QLabel(tr("Click Here To Learn More About Vorla . . ."), this);
     m_lblinstruct->setObjectName(QStringLiteral("lblinstruct"));
-    m_lblinstruct->setFont(sansFont(12, true));
+    m_lblinstruct->setFont(Fonts::msSansSerif(12, true));
     m_lblinstruct->move(Twips::point(1800, 360)); // designed 5160 x 300; sizes itself
     m_lblinstruct->adjustSize();
     m_lblinstruct->installEventFilter(this);
@@ -108,25 +101,25 @@ VorlaWindow::VorlaWindow() : QDialog(nullptr)
         m_textCache.clear();
     });
 
-    m_command1 = new WrappingButton(tr("Show me sample words!"), this);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(Twips::rect(7680, 840, 1455, 735));
+    m_sampleWordsButton = new WrappingButton(tr("Show me sample words!"), this);
+    m_sampleWordsButton->setObjectName(QStringLiteral("Command1"));
+    m_sampleWordsButton->setGeometry(Twips::rect(7680, 840, 1455, 735));
 
-    m_command2 = new QPushButton(tr("Clear"), this);
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setGeometry(Twips::rect(7680, 1800, 1455, 375));
+    m_clearButton = new QPushButton(tr("Clear"), this);
+    m_clearButton->setObjectName(QStringLiteral("Command2"));
+    m_clearButton->setGeometry(Twips::rect(7680, 1800, 1455, 375));
 
-    m_cmdok = new QPushButton(tr("&OK"), this);
-    m_cmdok->setObjectName(QStringLiteral("CMDOK"));
-    m_cmdok->setFont(sansFont(12, true));
-    m_cmdok->setGeometry(Twips::rect(7680, 2400, 1455, 495));
+    m_okButton = new QPushButton(tr("&OK"), this);
+    m_okButton->setObjectName(QStringLiteral("CMDOK"));
+    m_okButton->setFont(Fonts::msSansSerif(12, true));
+    m_okButton->setGeometry(Twips::rect(7680, 2400, 1455, 495));
 
     // Lies below the collapsed height: only the expanded window shows it.
     m_frame1 = new QGroupBox(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_frame1->setGeometry(Twips::rect(240, 3360, 8775, 3375));
 
-    m_label1 = new QLabel(
+    auto *label1 = new QLabel(
         tr("Our world is composed of numbers. We do not understand probability, and chance "
            "fully yet but we are getting closer daily. However a link lurks between words, "
            "people, objects and the generation of numbers. In a recent case in the USA a "
@@ -137,20 +130,20 @@ VorlaWindow::VorlaWindow() : QDialog(nullptr)
            "kids names, and birthdays, add anything you think will give you good luck and it "
            "just might improve your odds of winning."),
         m_frame1);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(Twips::rect(240, 240, 8295, 1935));
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(Twips::rect(240, 240, 8295, 1935));
 
-    m_label2 = new QLabel(
+    auto *label2 = new QLabel(
         tr("Once you add the text in the box below click ok to return to the program. You can "
            "add/remove anything you wish from the box. If no vorla is added the program uses a "
            "unique algorithm scheme to generate your lotto numbers. Good Luck, and may the "
            "force be with you."),
         m_frame1);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setGeometry(Twips::rect(240, 2280, 8415, 975));
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(Twips::rect(240, 2280, 8415, 975));
 
-    for (QLabel *label : {m_label1, m_label2}) {
-        label->setFont(sansFont(9.75, false));
+    for (QLabel *label : {label1, label2}) {
+        label->setFont(Fonts::msSansSerif(9.75, false));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
@@ -163,22 +156,22 @@ VorlaWindow::VorlaWindow() : QDialog(nullptr)
     m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, &VorlaWindow::Timer1_Timer);
 
-    connect(m_command1, &QPushButton::clicked, this, &VorlaWindow::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &VorlaWindow::Command2_Click);
-    connect(m_cmdok, &QPushButton::clicked, this, &VorlaWindow::CMDOK_Click);
+    connect(m_sampleWordsButton, &QPushButton::clicked, this, &VorlaWindow::Command1_Click);
+    connect(m_clearButton, &QPushButton::clicked, this, &VorlaWindow::Command2_Click);
+    connect(m_okButton, &QPushButton::clicked, this, &VorlaWindow::CMDOK_Click);
 
     // Focus follows the mouse over the three buttons and the text box (whose viewport is
     // what the pointer really moves over).
-    for (QWidget *w : std::initializer_list<QWidget *>{m_cmdok, m_command1, m_command2, m_text1,
-                                                       m_text1->viewport()}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             m_okButton, m_sampleWordsButton, m_clearButton, m_text1, m_text1->viewport()}) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
 
     // Labels and the frame take no focus.
-    setTabOrder(m_text1, m_cmdok);
-    setTabOrder(m_cmdok, m_command1);
-    setTabOrder(m_command1, m_command2);
+    setTabOrder(m_text1, m_okButton);
+    setTabOrder(m_okButton, m_sampleWordsButton);
+    setTabOrder(m_sampleWordsButton, m_clearButton);
 
     setHeightTwips(CollapsedHeightTwips);
 }
@@ -377,18 +370,14 @@ bool VorlaWindow::eventFilter(QObject *watched, QEvent *event)
         // control under the pointer takes the keyboard focus, at every move.
         QWidget *control =
             watched == m_text1->viewport() ? m_text1 : qobject_cast<QWidget *>(watched);
-        if (control && control != m_lblinstruct && control->isEnabled())
-            control->setFocus(Qt::MouseFocusReason);
+        if (control && control != m_lblinstruct)
+            Pointer::takeFocus(control);
         break;
     }
     case QEvent::MouseButtonRelease:
-        if (watched == m_lblinstruct) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                m_lblinstruct->rect().contains(mouse->position().toPoint())) {
-                lblinstruct_Click();
-                return true;
-            }
+        if (watched == m_lblinstruct && Pointer::completesClick(m_lblinstruct, event)) {
+            lblinstruct_Click();
+            return true;
         }
         break;
     default:

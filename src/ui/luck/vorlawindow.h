@@ -53,14 +53,12 @@ public:
     QString tag() const;
 
     QLabel *lblinstruct() const { return m_lblinstruct; }
-    QPlainTextEdit *Text1() const { return m_text1; }
-    QPushButton *Command1() const { return m_command1; }
-    QPushButton *Command2() const { return m_command2; }
-    QPushButton *CMDOK() const { return m_cmdok; }
-    QGroupBox *Frame1() const { return m_frame1; }
-    QLabel *Label1() const { return m_label1; }
-    QLabel *Label2() const { return m_label2; }
-    QTimer *Timer1() const { return m_timer1; }
+    QPlainTextEdit *text1() const { return m_text1; }
+    QPushButton *sampleWordsButton() const { return m_sampleWordsButton; }
+    QPushButton *clearButton() const { return m_clearButton; }
+    QPushButton *okButton() const { return m_okButton; }
+    QGroupBox *frame1() const { return m_frame1; }
+    QTimer *timer1() const { return m_timer1; }
 
     // The luck text as typed, line breaks as '\n'.
     QString text() const;
@@ -89,12 +87,10 @@ private:
 
     QLabel *m_lblinstruct = nullptr;
     QPlainTextEdit *m_text1 = nullptr;
-    QPushButton *m_command1 = nullptr;
-    QPushButton *m_command2 = nullptr;
-    QPushButton *m_cmdok = nullptr;
+    QPushButton *m_sampleWordsButton = nullptr;
+    QPushButton *m_clearButton = nullptr;
+    QPushButton *m_okButton = nullptr;
     QGroupBox *m_frame1 = nullptr;
-    QLabel *m_label1 = nullptr;
-    QLabel *m_label2 = nullptr;
     QTimer *m_timer1 = nullptr;
     // The height the previous tick read back; a tick that reads the same height again
     // after asking for a change stops the timer (a window system that refuses the size).

@@ -1,37 +1,27 @@
 #include "ui/main/gamepanel.h"
 
+#include "shared/fonts.h"
 #include "shared/picture.h"
 #include "shared/twips.h"
 #include "ui/browser/linktable.h"
+#include "ui/main/numberlabel.h"
+#include "ui/main/panelstyle.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QCoreApplication>
-#include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 
+using PanelStyle::elementName;
+using PanelStyle::setShadowFace;
+using PanelStyle::trGame;
+
 namespace {
-QString trGame(const char *text)
-{
-    return QCoreApplication::translate("Catalogue", text);
-}
-
-QString elementName(const char *base, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
-}
-
 // "MS Sans Serif" 8.25 pt bold, the face of the Add/Remove, Generate and Clear buttons.
 QFont boldButtonFont()
 {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
+    return Fonts::msSansSerif(8.25, true);
 }
 
 QFont jokermanFont()
@@ -39,33 +29,6 @@ QFont jokermanFont()
     QFont f(QStringLiteral("Jokerman"));
     f.setPointSizeF(14.25);
     return f;
-}
-
-// The number labels tell assistive technology where they stand and what they show. The
-// name is worked out each time it is asked for, so it follows every new caption (QLabel
-// announces each change of its text).
-class NumberLabelAccessible : public QAccessibleWidget
-{
-public:
-    explicit NumberLabelAccessible(NumberLabel *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        auto *label = static_cast<NumberLabel *>(widget());
-        if (t == QAccessible::Name && label->accessibleName().isEmpty())
-            return label->spokenName();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface *numberLabelAccessibleFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("NumberLabel") && object && object->isWidgetType())
-        return new NumberLabelAccessible(static_cast<NumberLabel *>(object));
-    return nullptr;
 }
 
 QFont numberFont()
@@ -77,60 +40,10 @@ QFont numberFont()
 }
 } // namespace
 
-// "Imprint MT Shadow" 18 pt. The face that stands in for it has no shadow of its own, so
-// the label draws one.
-static void setShadowFace(QLabel *label)
-{
-    QFont f(QStringLiteral("Imprint MT Shadow"));
-    f.setPointSizeF(18);
-    label->setFont(f);
-    auto *shadow = new QGraphicsDropShadowEffect(label);
-    shadow->setOffset(1.5, 1.5);
-    shadow->setBlurRadius(0);
-    shadow->setColor(QColor(0, 64, 0));
-    label->setGraphicsEffect(shadow);
-}
-
-void stylePanelContainer(QFrame *panel, PanelIndex index)
-{
-    panel->setObjectName(elementName("fraMenu", index));
-    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    panel->setLineWidth(1);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, QColor(0, 192, 0));
-    panel->setPalette(pal);
-    panel->resize(Twips::size(GamePanel::WidthTwips, GamePanel::HeightTwips));
-}
-
-NumberLabel::NumberLabel(int position, int count, QWidget *parent)
-    : QLabel(QStringLiteral("*"), parent), m_position(position), m_count(count)
-{
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(numberLabelAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
-}
-
-QString NumberLabel::spokenName() const
-{
-    return spokenName(m_position, m_count, text());
-}
-
-QString NumberLabel::spokenName(int position, int count, const QString &caption)
-{
-    const QString shown = caption.trimmed();
-    return tr("Number %1 of %2: %3")
-        .arg(position)
-        .arg(count)
-        .arg(shown.isEmpty() || shown == QLatin1String("*") ? tr("empty") : shown);
-}
-
 GamePanel::GamePanel(PanelIndex index, const GameInfo *game, QWidget *parent)
     : QFrame(parent), m_index(index), m_game(game)
 {
-    stylePanelContainer(this, index);
+    PanelStyle::styleContainer(this, index);
     if (m_game)
         buildGame();
     else
@@ -287,44 +200,4 @@ QList<QAbstractButton *> GamePanel::buttons() const
         if (b)
             list.append(b);
     return list;
-}
-
-SelectionPanel::SelectionPanel(QWidget *parent) : QFrame(parent)
-{
-    stylePanelContainer(this, Panel::Selection);
-
-    title = new QLabel(tr("Choose a lotto system from below!"), this);
-    title->setObjectName(QStringLiteral("lbltitle"));
-    setShadowFace(title);
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    title->setGeometry(Twips::rect(0, 240, 5235, 420)); // left set when the window loads
-
-    for (const GameInfo &g : Catalogue::games()) {
-        auto *pic = new Picture(QLatin1String(g.picture), this);
-        pic->setObjectName(elementName("imgpic", g.selectionPicture()));
-        pic->setToolTip(trGame(g.selectionTip));
-        pic->setAccessibleName(QLatin1String(g.name)); // game names are not translated
-        pic->setAccessibleDescription(pic->toolTip());
-        pic->setKeyboardActivation(true);
-        const TwipRect &r = g.selectionRect;
-        pic->setGeometry(Twips::rect(r.left, r.top, r.width, r.height));
-        pic->setCursor(Qt::PointingHandCursor);
-        pictures.append(pic);
-    }
-    auto *custom = new Picture(QLatin1String(Catalogue::CustomIcon), this);
-    custom->setObjectName(elementName("imgpic", Catalogue::CustomPicture));
-    custom->setToolTip(trGame(Catalogue::CustomTip));
-    custom->setAccessibleName(tr("Custom"));
-    custom->setAccessibleDescription(custom->toolTip());
-    custom->setKeyboardActivation(true);
-    custom->setGeometry(Twips::rect(5640, 2520, 720, 600));
-    custom->setCursor(Qt::PointingHandCursor);
-    pictures.append(custom);
-
-    customLabel = new QLabel(tr("Custom"), this);
-    customLabel->setObjectName(QStringLiteral("Label1"));
-    setShadowFace(customLabel);
-    customLabel->setToolTip(trGame(Catalogue::CustomTip));
-    customLabel->setGeometry(Twips::rect(5400, 3120, 1215, 420));
-    customLabel->setCursor(Qt::PointingHandCursor);
 }

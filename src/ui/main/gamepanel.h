@@ -12,23 +12,6 @@ class QPushButton;
 class QToolButton;
 class Picture;
 
-// A number label of a game's frame: shows "*" or a drawn number. Assistive technology
-// hears where it stands and what it shows, e.g. "Number 3 of 6: 17" ("*" reads as empty).
-class NumberLabel : public QLabel
-{
-    Q_OBJECT
-public:
-    // position: 1 for the leftmost label, up to count.
-    NumberLabel(int position, int count, QWidget *parent = nullptr);
-
-    QString spokenName() const;
-    static QString spokenName(int position, int count, const QString &caption);
-
-private:
-    int m_position;
-    int m_count;
-};
-
 // One panel of the main window (fraMenu_p): a game panel built from the game's catalogue
 // entry, or the hidden "Custom" panel 6 (no game, no frame, no Rules button).
 class GamePanel : public QFrame
@@ -73,18 +56,3 @@ private:
     PanelIndex m_index;
     const GameInfo *m_game;
 };
-
-// Panel 0, the selection screen: the title, the five game pictures and the Custom entry.
-class SelectionPanel : public QFrame
-{
-    Q_OBJECT
-public:
-    explicit SelectionPanel(QWidget *parent = nullptr);
-
-    QLabel *title = nullptr;       // lbltitle
-    QList<Picture *> pictures;     // imgpic_0 ... imgpic_5
-    QLabel *customLabel = nullptr; // Label1
-};
-
-// Shared look of the seven panel containers.
-void stylePanelContainer(QFrame *panel, PanelIndex index);

@@ -1,13 +1,16 @@
 #include "ui/main/mainwindow.h"
 
 #include "shared/doevents.h"
+#include "shared/fonts.h"
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
 #include "shared/picture.h"
+#include "shared/pointer.h"
 #include "shared/twips.h"
 #include "ui/browser/linktable.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
+#include "ui/main/selectionpanel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -65,9 +68,7 @@ MainWindow::MainWindow(const WindowHooks *hooks) : m_hooks(hooks)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
+    setFont(Fonts::msSansSerif(8.25));
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmmainClient"));
@@ -151,10 +152,7 @@ void MainWindow::buildStatusStrip()
 
     m_lblstatus = new QLabel(tr("Please Wait While Generating . . ."), m_picstatus);
     m_lblstatus->setObjectName(QStringLiteral("lblstatus"));
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(12);
-    f.setBold(true);
-    m_lblstatus->setFont(f);
+    m_lblstatus->setFont(Fonts::msSansSerif(12, true));
     m_lblstatus->setGeometry(Twips::rect(1080, 240, 4215, 375));
 
     m_timer1 = new QTimer(this);
@@ -295,16 +293,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         // Focus follows the mouse over the panels' buttons.
         if (auto *button = qobject_cast<QAbstractButton *>(watched);
             button && button->window() == this)
-            focusFollowsMouse(button);
+            Pointer::takeFocus(button);
         break;
     case QEvent::MouseButtonRelease:
-        if (watched == m_selection->customLabel) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                m_selection->customLabel->rect().contains(mouse->position().toPoint())) {
-                Label1_Click();
-                return true;
-            }
+        if (watched == m_selection->customLabel &&
+            Pointer::completesClick(m_selection->customLabel, event)) {
+            Label1_Click();
+            return true;
         }
         break;
     default:
@@ -314,13 +309,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 }
 
 // cmdAddVorla_MouseMove, cmdback_MouseMove, cmdclear_MouseMove, cmdgenerate_MouseMove and
-// cmdrules_MouseMove: the button under the mouse takes the keyboard focus, again at every
-// move. A disabled button never takes it.
-void MainWindow::focusFollowsMouse(QWidget *control)
-{
-    if (control->isEnabled() && control->isVisible())
-        control->setFocus(Qt::MouseFocusReason);
-}
+// cmdrules_MouseMove are the event filter's MouseMove case: the button under the mouse
+// takes the keyboard focus, again at every move (Pointer::takeFocus).
 
 void MainWindow::imgpic_Click(int index)
 {

@@ -114,7 +114,6 @@ private:
     void Form_Load();
     void Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void HighlightPic(int index);
-    void focusFollowsMouse(QWidget *control);
     void runLink(const LinkRow &row);
     const WindowHooks &hooks() const;
     QString luckText() const;

@@ -49,7 +49,7 @@ bool openAndRun(const std::function<void()> &whileOpen, QWidget *anchor = nullpt
 // The part of the client area the frame occupies: empty when the frame lies below it.
 QRect visibleFramePart()
 {
-    return editor()->Frame1()->geometry() & editor()->rect();
+    return editor()->frame1()->geometry() & editor()->rect();
 }
 
 // Ticks of Timer1 and the heights each tick left behind.
@@ -59,7 +59,7 @@ struct TickLog
     QMetaObject::Connection connection;
     TickLog()
     {
-        connection = QObject::connect(editor()->Timer1(), &QTimer::timeout, editor(),
+        connection = QObject::connect(editor()->timer1(), &QTimer::timeout, editor(),
                                       [this] { heights << editor()->heightTwips(); });
     }
     ~TickLog() { QObject::disconnect(connection); }
@@ -67,7 +67,7 @@ struct TickLog
 
 bool waitForTimerStop(int timeoutMs = 10000)
 {
-    return QTest::qWaitFor([] { return !editor()->Timer1()->isActive(); }, timeoutMs);
+    return QTest::qWaitFor([] { return !editor()->timer1()->isActive(); }, timeoutMs);
 }
 } // namespace
 
@@ -106,8 +106,8 @@ private Q_SLOTS:
         Lotto = LottoModule{};
         if (VorlaWindow *w = VorlaWindow::existing()) {
             if (w->isVisible())
-                w->CMDOK()->click();
-            w->Text1()->clear();
+                w->okButton()->click();
+            w->text1()->clear();
         }
     }
 
@@ -170,14 +170,14 @@ private Q_SLOTS:
             [&] {
                 VorlaWindow *w = editor();
                 modal = QApplication::activeModalWidget() == w && w->isVisible();
-                focusInBox = w->focusWidget() == w->Text1();
+                focusInBox = w->focusWidget() == w->text1();
                 height = w->heightTwips();
                 frameHidden = visibleFramePart().isEmpty();
-                buttonsShown = w->rect().contains(w->CMDOK()->geometry()) &&
-                               w->rect().contains(w->Text1()->geometry()) &&
+                buttonsShown = w->rect().contains(w->okButton()->geometry()) &&
+                               w->rect().contains(w->text1()->geometry()) &&
                                w->rect().contains(w->lblinstruct()->geometry());
                 centre = w->frameGeometry().center();
-                w->CMDOK()->click();
+                w->okButton()->click();
             },
             &main));
         QVERIFY(modal);
@@ -213,14 +213,14 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&main));
         if (panel > 0)
             main.imgpic_Click(panel - 1);
-        editor()->Text1()->setPlainText(QStringLiteral("kept"));
+        editor()->text1()->setPlainText(QStringLiteral("kept"));
 
         bool modalEditor = false;
         QString shownText;
         QTimer::singleShot(0, editor(), [&] {
             modalEditor = QApplication::activeModalWidget() == editor() && editor()->isVisible();
-            shownText = editor()->Text1()->toPlainText();
-            editor()->CMDOK()->click();
+            shownText = editor()->text1()->toPlainText();
+            editor()->okButton()->click();
         });
         if (shortcut)
             QTest::keyClick(&main, Qt::Key_C, Qt::ControlModifier);
@@ -266,15 +266,15 @@ private Q_SLOTS:
             const QStringList lines = typed.split(QLatin1Char('\n'));
             for (int i = 0; i < lines.size(); ++i) {
                 if (i > 0)
-                    QTest::keyClick(w->Text1(), Qt::Key_Return);
-                QTest::keyClicks(w->Text1(), lines.at(i));
+                    QTest::keyClick(w->text1(), Qt::Key_Return);
+                QTest::keyClicks(w->text1(), lines.at(i));
             }
             if (way == QLatin1String("ok"))
-                QTest::mouseClick(w->CMDOK(), Qt::LeftButton);
+                QTest::mouseClick(w->okButton(), Qt::LeftButton);
             else if (way == QLatin1String("close"))
                 w->close();
             else
-                QTest::keyClick(w->Text1(), Qt::Key_Escape);
+                QTest::keyClick(w->text1(), Qt::Key_Escape);
         }));
         QCOMPARE(Lotto.VorlaAdded, expected);
         QCOMPARE(LuckWords::text(), typed);
@@ -284,7 +284,7 @@ private Q_SLOTS:
         QString shownAgain;
         QVERIFY(openAndRun([&] {
             shownAgain = editor()->text(); // what the box holds, character for character
-            editor()->CMDOK()->click();
+            editor()->okButton()->click();
         }));
         QCOMPARE(shownAgain, typed);
         QCOMPARE(Lotto.VorlaAdded, expected);
@@ -292,14 +292,14 @@ private Q_SLOTS:
 
     void clearThenOkEmptiesTextAndClearsFlag()
     {
-        editor()->Text1()->setPlainText(QStringLiteral("John 3:16"));
+        editor()->text1()->setPlainText(QStringLiteral("John 3:16"));
         QCOMPARE(LuckWords::text(), QStringLiteral("John 3:16"));
         Lotto.VorlaAdded = LottoModule::True;
         bool stillOpen = false;
         QVERIFY(openAndRun([&] {
-            editor()->Command2()->click();
+            editor()->clearButton()->click();
             stillOpen = editor()->isVisible();
-            editor()->CMDOK()->click();
+            editor()->okButton()->click();
         }));
         QVERIFY(stillOpen);
         QCOMPARE(LuckWords::text(), QString());
@@ -309,11 +309,11 @@ private Q_SLOTS:
     void sampleWordsBox()
     {
         VorlaWindow *w = editor();
-        w->Text1()->setPlainText(QStringLiteral("MONEY\nCLOVER"));
+        w->text1()->setPlainText(QStringLiteral("MONEY\nCLOVER"));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         BoxAnswerer answerer;
-        QTest::mouseClick(w->Command1(), Qt::LeftButton);
+        QTest::mouseClick(w->sampleWordsButton(), Qt::LeftButton);
         QCOMPARE(answerer.seen().size(), 1);
         const SeenBox box = answerer.seen().constFirst();
         QCOMPARE(box.title, QStringLiteral("Possible words you might want to use . . ."));
@@ -333,9 +333,9 @@ private Q_SLOTS:
         body += QStringLiteral("You might want to cut and paste your autobiography, or your best "
                                "work. You just never know...");
         QCOMPARE(box.text, shown(body));
-        QCOMPARE(w->Text1()->toPlainText(), QStringLiteral("MONEY\nCLOVER"));
+        QCOMPARE(w->text1()->toPlainText(), QStringLiteral("MONEY\nCLOVER"));
         QVERIFY(w->isVisible());
-        w->CMDOK()->click();
+        w->okButton()->click();
     }
 
     void animationGrowsShrinksAndReverses()
@@ -350,7 +350,7 @@ private Q_SLOTS:
             TickLog log;
             QTest::mouseClick(w->lblinstruct(), Qt::LeftButton);
             QCOMPARE(w->tag(), QStringLiteral("1"));
-            QVERIFY(w->Timer1()->isActive());
+            QVERIFY(w->timer1()->isActive());
             QVERIFY(waitForTimerStop());
             QVERIFY(w->heightTwips() >= 7335);
             QVERIFY(w->heightTwips() < 7335 + 100 + Twips::PerPixel);
@@ -360,7 +360,7 @@ private Q_SLOTS:
                 QVERIFY2(step >= 100 - Twips::PerPixel && step <= 100 + Twips::PerPixel,
                          qPrintable(QString::number(step)));
             }
-            QCOMPARE(visibleFramePart(), w->Frame1()->geometry()); // all of it
+            QCOMPARE(visibleFramePart(), w->frame1()->geometry()); // all of it
         }
         // Shrink back.
         {
@@ -394,9 +394,9 @@ private Q_SLOTS:
             QTest::mouseRelease(w->lblinstruct(), Qt::LeftButton, {},
                                 QPoint(w->lblinstruct()->width() + 20, 2));
             QCOMPARE(w->tag(), QStringLiteral("0"));
-            QVERIFY(!w->Timer1()->isActive());
+            QVERIFY(!w->timer1()->isActive());
         }
-        w->CMDOK()->click();
+        w->okButton()->click();
     }
 
     void closingWhileAnimatingOrExpandedReopensCollapsed_data()
@@ -416,9 +416,9 @@ private Q_SLOTS:
             QVERIFY(waitForTimerStop());
         else
             QVERIFY(QTest::qWaitFor([w] { return w->heightTwips() > 5000; }, 10000));
-        w->CMDOK()->click();
+        w->okButton()->click();
         QVERIFY(w->isHidden());
-        QVERIFY(!w->Timer1()->isActive());
+        QVERIFY(!w->timer1()->isActive());
         QCOMPARE(w->tag(), QStringLiteral("0"));
         QCOMPARE(w->heightTwips(), 3540);
 
@@ -433,7 +433,7 @@ private Q_SLOTS:
             tagAfterClick = w->tag();
             waitForTimerStop();
             heightAfterClick = w->heightTwips();
-            w->CMDOK()->click();
+            w->okButton()->click();
         }));
         QCOMPARE(heightOnOpening, 3540);
         QVERIFY(frameHidden);
@@ -444,50 +444,51 @@ private Q_SLOTS:
     void focusFollowsTheMouse()
     {
         VorlaWindow *w = editor();
-        w->Text1()->setPlainText(QStringLiteral("seven"));
-        w->Command2()->setFocus(); // left there by the last opening: the next one moves it
+        w->text1()->setPlainText(QStringLiteral("seven"));
+        w->clearButton()->setFocus(); // left there by the last opening: the next one moves it
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         // The window's own focus control: the offscreen platform does not always hand the
         // application's focus back to a window shown again.
-        QCOMPARE(w->focusWidget(), w->Text1());
+        QCOMPARE(w->focusWidget(), w->text1());
 
         // The window system sends moves only to controls that track the mouse.
         for (QWidget *c :
-             {static_cast<QWidget *>(w->CMDOK()), static_cast<QWidget *>(w->Command1()),
-              static_cast<QWidget *>(w->Command2()), w->Text1()->viewport()})
+             {static_cast<QWidget *>(w->okButton()), static_cast<QWidget *>(w->sampleWordsButton()),
+              static_cast<QWidget *>(w->clearButton()), w->text1()->viewport()})
             QVERIFY(c->hasMouseTracking());
 
         // From the box over Clear, then the space bar: the text is cleared.
-        hover(w->Text1()->viewport());
-        QCOMPARE(w->focusWidget(), w->Text1());
-        hover(w->Command2());
-        QCOMPARE(w->focusWidget(), w->Command2());
+        hover(w->text1()->viewport());
+        QCOMPARE(w->focusWidget(), w->text1());
+        hover(w->clearButton());
+        QCOMPARE(w->focusWidget(), w->clearButton());
         QTest::keyClick(w->focusWidget(), Qt::Key_Space);
-        QCOMPARE(w->Text1()->toPlainText(), QString());
+        QCOMPARE(w->text1()->toPlainText(), QString());
         QVERIFY(w->isVisible());
 
         // Every move counts, also a second one over the same control.
-        hover(w->Command1());
-        QCOMPARE(w->focusWidget(), w->Command1());
-        w->Text1()->setFocus();
-        hover(w->Command1(), QPoint(3, 3));
-        QCOMPARE(w->focusWidget(), w->Command1());
-        hover(w->CMDOK());
-        QCOMPARE(w->focusWidget(), w->CMDOK());
-        hover(w->Text1()->viewport());
-        QCOMPARE(w->focusWidget(), w->Text1());
+        hover(w->sampleWordsButton());
+        QCOMPARE(w->focusWidget(), w->sampleWordsButton());
+        w->text1()->setFocus();
+        hover(w->sampleWordsButton(), QPoint(3, 3));
+        QCOMPARE(w->focusWidget(), w->sampleWordsButton());
+        hover(w->okButton());
+        QCOMPARE(w->focusWidget(), w->okButton());
+        hover(w->text1()->viewport());
+        QCOMPARE(w->focusWidget(), w->text1());
         QTest::keyClicks(w->focusWidget(), QStringLiteral("back"));
-        QCOMPARE(w->Text1()->toPlainText(), QStringLiteral("back"));
+        QCOMPARE(w->text1()->toPlainText(), QStringLiteral("back"));
 
         // Tab goes Text1, OK, sample words, Clear (the labels take no focus).
-        const QList<QWidget *> order{w->CMDOK(), w->Command1(), w->Command2(), w->Text1()};
+        const QList<QWidget *> order{w->okButton(), w->sampleWordsButton(), w->clearButton(),
+                                     w->text1()};
         for (QWidget *next : order) {
             QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
             QCOMPARE(w->focusWidget(), next);
         }
-        QCOMPARE(w->Text1()->toPlainText(), QStringLiteral("back")); // Tab typed nothing
-        w->CMDOK()->click();
+        QCOMPARE(w->text1()->toPlainText(), QStringLiteral("back")); // Tab typed nothing
+        w->okButton()->click();
     }
 
     // A pasted 5 MB text stays usable: typing, OK and reading it. Prints the times taken.
@@ -507,17 +508,17 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QElapsedTimer clock;
         clock.start();
-        w->Text1()->setPlainText(big);
+        w->text1()->setPlainText(big);
         QApplication::processEvents();
         const qint64 pasteMs = clock.elapsed();
 
-        w->Text1()->moveCursor(QTextCursor::End);
+        w->text1()->moveCursor(QTextCursor::End);
         QApplication::processEvents();
         clock.restart();
         QCOMPARE(LuckWords::text().size(), target);
         const qint64 firstReadNs = clock.nsecsElapsed();
         clock.restart();
-        QTest::keyClick(w->Text1(), Qt::Key_X);
+        QTest::keyClick(w->text1(), Qt::Key_X);
         QApplication::processEvents();
         const qint64 typeNs = clock.nsecsElapsed();
 
@@ -528,7 +529,7 @@ private Q_SLOTS:
         QVERIFY(read.endsWith(QLatin1Char('x')));
 
         clock.restart();
-        QTest::mouseClick(w->CMDOK(), Qt::LeftButton);
+        QTest::mouseClick(w->okButton(), Qt::LeftButton);
         const qint64 okNs = clock.nsecsElapsed();
         QVERIFY(w->isHidden());
         QCOMPARE(Lotto.VorlaAdded, LottoModule::True);
@@ -541,8 +542,8 @@ private Q_SLOTS:
         qInfo("5 MB text: set %lld ms, text() %.2f ms, one key %.2f ms, text() after the key "
               "%.2f ms, OK %.2f ms, text() unchanged %.3f ms",
               pasteMs, firstReadNs / 1e6, typeNs / 1e6, readNs / 1e6, okNs / 1e6, againNs / 1e6);
-        QCOMPARE(w->Text1()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
-        w->Text1()->clear();
+        QCOMPARE(w->text1()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        w->text1()->clear();
     }
 
     void runsWithoutSpaces()
@@ -567,7 +568,7 @@ private Q_SLOTS:
     void longRunWithoutSpacesWrapsAnywhere()
     {
         VorlaWindow *w = editor();
-        QPlainTextEdit *box = w->Text1();
+        QPlainTextEdit *box = w->text1();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         box->clear();
@@ -577,7 +578,7 @@ private Q_SLOTS:
         box->insertPlainText(QString(200000, QLatin1Char('w')));
         QApplication::processEvents();
         QCOMPARE(box->wordWrapMode(), QTextOption::WrapAnywhere);
-        QTest::mouseClick(w->Command2(), Qt::LeftButton); // Clear
+        QTest::mouseClick(w->clearButton(), Qt::LeftButton); // Clear
         QCOMPARE(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 
         // A run typed up to the length, one key at a time, and one key back.
@@ -603,7 +604,7 @@ private Q_SLOTS:
     {
         // The luck-word length as a run counts it: what the editor hands out for typed line breaks
         // (Enter, Shift+Enter) counts as CR LF.
-        QPlainTextEdit *box = editor()->Text1();
+        QPlainTextEdit *box = editor()->text1();
         box->clear();
         QTest::keyClicks(box, QStringLiteral("a"));
         QTest::keyClick(box, Qt::Key_Return);

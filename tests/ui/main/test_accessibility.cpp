@@ -15,6 +15,7 @@
 #include "ui/luck/vorlawindow.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/selectionpanel.h"
 
 #include <QAccessible>
 #include <QLabel>

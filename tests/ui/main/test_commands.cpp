@@ -409,7 +409,7 @@ private Q_SLOTS:
                 return;
             opened.append(about);
             wasModal = about->isModal() && about->parentWidget() == w;
-            about->cmdOk()->click();
+            about->okButton()->click();
         };
         for (int round = 0; round < 2; ++round) {
             wasModal = false;

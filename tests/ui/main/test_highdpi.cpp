@@ -9,6 +9,7 @@
 #include "shared/twips.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/selectionpanel.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -7,6 +7,7 @@
 #include "shared/picture.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/selectionpanel.h"
 #include "ui/main/windowhooks.h"
 
 #include <QApplication>

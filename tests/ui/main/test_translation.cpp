@@ -15,6 +15,7 @@
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/rules.h"
+#include "ui/main/selectionpanel.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
