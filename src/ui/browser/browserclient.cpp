@@ -75,17 +75,19 @@ QString BrowserClient::start()
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(m_process, &QProcess::readyReadStandardOutput, this, &BrowserClient::readMessages);
     QProcess *process = m_process;
-    connect(m_process, &QProcess::finished, this, [this, process](int code, QProcess::ExitStatus status) {
-        if (process != m_process)
-            return;
-        if (status == QProcess::CrashExit)
-            qInfo("The browser helper ended unexpectedly (code %d).", code);
-        m_process->deleteLater();
-        m_process = nullptr;
-        Q_EMIT helperEnded();
-    });
-    m_process->start(program, m_options.arguments + QStringList{QStringLiteral("--parent-pid"),
-                                                                 QString::number(QCoreApplication::applicationPid())});
+    connect(m_process, &QProcess::finished, this,
+            [this, process](int code, QProcess::ExitStatus status) {
+                if (process != m_process)
+                    return;
+                if (status == QProcess::CrashExit)
+                    qInfo("The browser helper ended unexpectedly (code %d).", code);
+                m_process->deleteLater();
+                m_process = nullptr;
+                Q_EMIT helperEnded();
+            });
+    m_process->start(program, m_options.arguments +
+                                  QStringList{QStringLiteral("--parent-pid"),
+                                              QString::number(QCoreApplication::applicationPid())});
     if (!m_process->waitForStarted(m_options.answerMs))
         return tr("Its helper program %1 could not be started: %2")
             .arg(QDir::toNativeSeparators(program), m_process->errorString());
@@ -95,6 +97,9 @@ QString BrowserClient::start()
             .arg(m_options.answerMs / 1000);
     if (!m_helloProblem.isEmpty())
         return m_helloProblem;
+    if (!isRunning())
+        return tr("Its helper program %1 ended as it started.")
+            .arg(QDir::toNativeSeparators(program));
     return {};
 }
 
@@ -176,7 +181,8 @@ void BrowserClient::closeWindow()
 
 void BrowserClient::setHomeAndSearchPages(const QString &home, const QString &search)
 {
-    send(QStringLiteral("pages"), {{QStringLiteral("home"), home}, {QStringLiteral("search"), search}});
+    send(QStringLiteral("pages"),
+         {{QStringLiteral("home"), home}, {QStringLiteral("search"), search}});
 }
 
 void BrowserClient::load(const QString &linkAddress)

@@ -5,11 +5,10 @@
 
 QStringList BrowserProtocol::programOps()
 {
-    return {QStringLiteral("pages"),         QStringLiteral("load"),
-            QStringLiteral("maximize"),      QStringLiteral("setAddress"),
-            QStringLiteral("appendAddress"), QStringLiteral("busyTimer"),
-            QStringLiteral("navigate"),      QStringLiteral("close"),
-            QStringLiteral("describe")};
+    return {
+        QStringLiteral("pages"),      QStringLiteral("load"),          QStringLiteral("maximize"),
+        QStringLiteral("setAddress"), QStringLiteral("appendAddress"), QStringLiteral("busyTimer"),
+        QStringLiteral("navigate"),   QStringLiteral("close"),         QStringLiteral("describe")};
 }
 
 QStringList BrowserProtocol::helperOps()
@@ -58,7 +57,8 @@ QList<QJsonObject> BrowserProtocol::Reader::read(const QByteArray &bytes)
         }
         const QString op = message.value(QStringLiteral("op")).toString();
         if (!m_ops.contains(op)) {
-            m_error = QStringLiteral("an unknown message: %1").arg(QString::fromUtf8(line.left(80)));
+            m_error =
+                QStringLiteral("an unknown message: %1").arg(QString::fromUtf8(line.left(80)));
             return messages;
         }
         messages << message;

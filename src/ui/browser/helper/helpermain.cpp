@@ -119,7 +119,8 @@ int main(int argc, char *argv[])
         }
         for (const QJsonObject &message : reader.read(QByteArray(buffer, n))) {
             const QJsonObject answer = host.handle(message);
-            if (!answer.isEmpty() && !send(out, BrowserProtocol::encode(QStringLiteral("state"), answer)))
+            if (!answer.isEmpty() &&
+                !send(out, BrowserProtocol::encode(QStringLiteral("state"), answer)))
                 QCoreApplication::exit(1);
         }
         if (!reader.error().isEmpty()) {
