@@ -10,18 +10,14 @@
 #include <QJsonValue>
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BrowserLoader", text);
-}
-
 void tellUser(QWidget *parent, const QString &reason)
 {
     MsgBox::info(parent,
-                 MsgBox::lines({tr("The built-in web browser could not be started, so the page "
-                                   "cannot be shown."),
+                 MsgBox::lines({QCoreApplication::translate(
+                                    "BrowserClient", "The built-in web browser could not be "
+                                                     "started, so the page cannot be shown."),
                                 QString(), reason}),
-                 tr("Info."));
+                 QCoreApplication::translate("BrowserClient", "Info."));
 }
 } // namespace
 

@@ -34,7 +34,7 @@ QString BrowserHost::engineProblem()
         helper = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) +
                  QStringLiteral("/QtWebEngineProcess");
     if (!QFileInfo(helper).isExecutable())
-        return QCoreApplication::translate("BrowserPlugin",
+        return QCoreApplication::translate("BrowserHost",
                                            "The web engine's helper program %1 is missing.")
             .arg(QDir::toNativeSeparators(helper));
 
@@ -43,7 +43,7 @@ QString BrowserHost::engineProblem()
         resources = QLibraryInfo::path(QLibraryInfo::DataPath) + QStringLiteral("/resources");
     const QString pak = resources + QStringLiteral("/qtwebengine_resources.pak");
     if (!QFileInfo::exists(pak))
-        return QCoreApplication::translate("BrowserPlugin",
+        return QCoreApplication::translate("BrowserHost",
                                            "The web engine's resources %1 are missing.")
             .arg(QDir::toNativeSeparators(pak));
     return {};
