@@ -4,6 +4,7 @@
 // real helper program is sent what breaks the message rules.
 
 #include "pageserver.h"
+#include "support/accessibilitywalk.h"
 #include "support/testsupport.h"
 
 #include "shared/twips.h"
@@ -139,6 +140,14 @@ private Q_SLOTS:
         QCOMPARE(keys, QStringList({QStringLiteral("Back"), QStringLiteral("Forward"),
                                     QStringLiteral("Stop"), QStringLiteral("Refresh"),
                                     QStringLiteral("Home"), QStringLiteral("Search")}));
+    }
+
+    void everyControlIsNamed()
+    {
+        const Walk walked = walkWindow(frm());
+        QVERIFY2(walked.unnamed.isEmpty(), qPrintable(walked.unnamed.join(QLatin1Char('\n'))));
+        // The tool bar's six buttons, the address box and the File menu's item at least.
+        QVERIFY2(walked.actionableCount >= 8, qPrintable(QString::number(walked.actionableCount)));
     }
 
     void stopSetsThePageNameAtOnce()
