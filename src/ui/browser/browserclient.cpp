@@ -35,7 +35,8 @@ BrowserClient::~BrowserClient()
 
 bool BrowserClient::isRunning() const
 {
-    return m_process && m_process->state() == QProcess::Running;
+    // A helper whose window has closed is on its way out: the next link starts a fresh one.
+    return m_process && m_process->state() == QProcess::Running && !m_windowClosed;
 }
 
 qint64 BrowserClient::helperPid() const
@@ -67,6 +68,7 @@ QString BrowserClient::start()
     m_reader = std::make_unique<BrowserProtocol::Reader>(BrowserProtocol::helperOps());
     m_helloSeen = false;
     m_helloProblem.clear();
+    m_windowClosed = false;
     // The helper's messages for people (the web engine's among them) go where the program's go.
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(m_process, &QProcess::readyReadStandardOutput, this, &BrowserClient::readMessages);
@@ -123,8 +125,9 @@ void BrowserClient::readMessages()
             m_helloProblem = message.value(QStringLiteral("problem")).toString();
         } else if (op == QLatin1String("state")) {
             m_lastState = message;
+        } else if (op == QLatin1String("closed")) {
+            m_windowClosed = true;
         }
-        // "closed": the process ends right after; its end is what counts.
     }
     if (!m_reader->error().isEmpty()) {
         qWarning("The browser helper sent %s; ending it.", qPrintable(m_reader->error()));

@@ -68,6 +68,7 @@ private:
     QProcess *m_process = nullptr;
     std::unique_ptr<BrowserProtocol::Reader> m_reader;
     bool m_helloSeen = false;
+    bool m_windowClosed = false;
     QString m_helloProblem;
     int m_lastId = 0;
     QJsonObject m_lastState;

@@ -384,6 +384,19 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!fake.isRunning(), 10000);
     }
 
+    void helperThatDoesNotAnswerIsGivenUpOn()
+    {
+        BrowserClient mute({QStringLiteral("/bin/sh"),
+                            {QStringLiteral("-c"), QStringLiteral("exec sleep 30")},
+                            300},
+                           nullptr);
+        const QList<SeenBox> seen = boxesDuring([&] { QVERIFY(!mute.ensureRunning(nullptr)); });
+        QCOMPARE(seen.size(), 1);
+        QVERIFY2(seen.first().text.contains(QStringLiteral("did not answer")),
+                 qPrintable(seen.first().text));
+        QVERIFY(!mute.isRunning());
+    }
+
     void killedProgramTakesItsHelperAlong()
     {
         // A program of its own (this test in its helper-holding role), killed for real.
