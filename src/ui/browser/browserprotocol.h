@@ -29,8 +29,8 @@
 // Helper to program:
 //   hello {problem}        first message once the helper runs; a non-empty problem says why
 //                          the web engine cannot run here, and the helper then ends
-//   state {id, loaded, objectName, visible, maximized, title, addressText, addresses,
-//          timerActive, timerInterval, url, pageTitle, icon}
+//   state {id, loaded, objectName, visible, maximized, modal, icon, title, fileMenu,
+//          addressText, addresses, timerActive, timerInterval, url, pageTitle}
 //                          the answer to describe (loaded is false before load)
 //   closed                 the window closed; the helper ends right after
 // End of input (the program closed the channel or died) ends the helper and its web engine.

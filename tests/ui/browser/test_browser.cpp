@@ -384,6 +384,19 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!fake.isRunning(), 10000);
     }
 
+    void helperSpeaksTheUsersLanguage()
+    {
+        QCOMPARE(state().value(QStringLiteral("fileMenu")).toString(), QStringLiteral("&File"));
+        qputenv("LC_ALL", "fr_CA.UTF-8");
+        BrowserClient french(nullptr);
+        const bool started = french.ensureRunning(nullptr);
+        qputenv("LC_ALL", "C.UTF-8");
+        QVERIFY(started);
+        french.load(url(Search));
+        QCOMPARE(french.describe().value(QStringLiteral("fileMenu")).toString(),
+                 QStringLiteral("&Fichier"));
+    }
+
     void helperThatDoesNotAnswerIsGivenUpOn()
     {
         BrowserClient mute({QStringLiteral("/bin/sh"),

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QTimer>
 #include <QWebEngineView>
 
@@ -114,6 +115,8 @@ QJsonObject BrowserHost::state() const
     s.insert(QStringLiteral("modal"), w->isModal());
     s.insert(QStringLiteral("icon"), !w->windowIcon().isNull());
     s.insert(QStringLiteral("title"), w->windowTitle());
+    if (const QMenu *file = w->findChild<QMenu *>(QStringLiteral("mnuFile")))
+        s.insert(QStringLiteral("fileMenu"), file->title());
     s.insert(QStringLiteral("addressText"), w->cboAddress()->currentText());
     s.insert(QStringLiteral("addresses"), addresses);
     s.insert(QStringLiteral("timerActive"), w->timTimer()->isActive());
