@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonValue>
+#include <QLocale>
 
 namespace {
 void tellUser(QWidget *parent, const QString &reason)
@@ -92,7 +93,7 @@ QString BrowserClient::start()
     if (!waitFor([this] { return m_helloSeen; }, m_options.answerMs))
         return tr("Its helper program %1 did not answer within %2 seconds.")
             .arg(QDir::toNativeSeparators(program))
-            .arg(m_options.answerMs / 1000);
+            .arg(QLocale().toString(m_options.answerMs / 1000.0));
     if (!m_helloProblem.isEmpty())
         return m_helloProblem;
     if (!isRunning())
