@@ -972,7 +972,7 @@ Exerciser::Action Exerciser::choose()
     }
     if (r < 92 && canType)
         return randomText(text, m_rng.bounded(4) == 0);
-    if (r < 93 && BrowserLoader::client().isRunning()) {
+    if (r == 92 && BrowserLoader::client().isRunning()) {
         a.kind = Kind::KillBrowser; // the program must carry on without its browser
         a.description = QStringLiteral("kill the browser helper");
         return a;
