@@ -1,6 +1,6 @@
 // The table of the ten link pages: the rows belong to the controls that carry them, the
 // addresses are the sites' base addresses with the paths as they stand, and the browser
-// plugin is looked for where the program is built and installed.
+// helper is looked for where the program is built and installed.
 
 #include "support/testsupport.h"
 
