@@ -344,6 +344,30 @@ private Q_SLOTS:
         QCOMPARE(host.state().value(QStringLiteral("loaded")).toBool(), false);
     }
 
+    // The program closing the channel (File, Exit, or its end however it came) ends the
+    // helper by itself, page open or not.
+    void helperEndsWithItsChannel()
+    {
+        QProcess helper;
+        helper.start(
+            QStringLiteral(LOTTO_BROWSER_HELPER),
+            {QStringLiteral("--parent-pid"), QString::number(QCoreApplication::applicationPid())});
+        QVERIFY(helper.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(helper.canReadLine(), 30000);
+        helper.write(BrowserProtocol::encode(QStringLiteral("load"),
+                                             {{QStringLiteral("address"), url(Results)}}));
+        helper.write(
+            BrowserProtocol::encode(QStringLiteral("describe"), {{QStringLiteral("id"), 1}}));
+        QByteArray out;
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            (out += helper.readAllStandardOutput()).contains("\"op\":\"state\""),
+            qPrintable(QString::fromUtf8(helper.readAllStandardError().right(3000) + out)), 30000);
+        helper.closeWriteChannel();
+        QVERIFY(helper.waitForFinished(30000));
+        QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(helper.exitCode(), 0);
+    }
+
     // The helper ends a connection that breaks the message rules, says why, and does not crash.
     void helperEndsABrokenConnection_data()
     {
