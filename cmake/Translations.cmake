@@ -3,8 +3,8 @@
 #
 #   cmake --build <dir> --target update_translations   refreshes the .ts from the sources
 #
-# Every source file under src/ is scanned, the browser plugin's too (it uses the
-# program's translators).
+# Every source file under src/ is scanned, the browser helper's too (it installs the same
+# translators as the program).
 
 set(LOTTO_TS_FILES ${PROJECT_SOURCE_DIR}/translations/lottoworla_fr_CA.ts)
 file(GLOB_RECURSE LOTTO_TR_SOURCES CONFIGURE_DEPENDS

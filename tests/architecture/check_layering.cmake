@@ -11,9 +11,9 @@ set(LOTTO_LAYERS
   "ui/browser|shared"
   "ui/luck|shared generation"
   "ui/main|shared generation ui/luck ui/browser"
-  "ui/browser/plugin|shared ui/browser"
   "app|shared generation ui/luck ui/browser ui/main"
-  ".|app")
+  ".|app"
+  "ui/browser/helper|shared ui/browser app")
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "give -DSOURCE_DIR=<the src folder>")

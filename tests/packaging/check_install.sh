@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh folder and checks what a desktop needs from it: a valid
-# menu entry, valid AppStream metainfo, the icon in every size, and a program that answers
+# menu entry, valid AppStream metainfo, the icon in every size, the browser helper in the
+# program's private folder, and a program that answers
 # --version and --help without any display and starts on the offscreen platform.
-# Usage: check_install.sh BUILD_DIR APP_ID ICON_SIZE...
+# Usage: check_install.sh BUILD_DIR APP_ID DESKTOP_POT ICON_SIZE...
 set -euo pipefail
 
 build=$1
 app_id=$2
-shift 2
+pot=$3
+shift 3
 sizes=("$@")
 
 prefix=$(mktemp -d)
@@ -32,6 +34,19 @@ grep -qx "Exec=lottoworla" "$desktop" || fail "desktop file does not start lotto
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "metainfo does not launch $app_id.desktop"
 
+# A French session shows French texts, whichever French locale it runs; the catalogue they
+# come from translates every text of the templates.
+msgcmp "$(dirname "$0")/../../po/fr_CA.po" "$pot" || fail "po/fr_CA.po lacks texts of the menu entry or metainfo"
+for locale in fr_CA fr; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$locale\]=." "$desktop" || fail "desktop file has no $key[$locale]"
+  done
+  grep -qx "Name\[$locale\]=Générateur Lotto Worla d'Orvek" "$desktop" || fail "desktop file's $locale name is wrong"
+  for element in name summary p; do
+    grep -q "<$element xml:lang=\"$locale\">" "$metainfo" || fail "metainfo has no $locale <$element>"
+  done
+done
+
 icons=$prefix/share/icons/hicolor
 svg=$icons/scalable/apps/$app_id.svg
 [ -f "$svg" ] || fail "no scalable icon"
@@ -44,6 +59,21 @@ done
 
 bin=$prefix/bin/lottoworla
 [ -x "$bin" ] || fail "no executable at $bin"
+
+# The browser window's helper: in the program's private folder, not on the PATH, and the
+# only binary that needs the web engine.
+helper=$(find "$prefix" -name lottoworla-browser)
+[ "$(wc -l <<<"$helper")" -eq 1 ] && [ -x "$helper" ] || fail "expected one executable lottoworla-browser: $helper"
+[[ "$helper" == "$prefix"/lib*/lottoworla/lottoworla-browser ]] || fail "helper not in LIBDIR/lottoworla: $helper"
+helper_needs=$(objdump -p "$helper" | grep NEEDED)
+program_needs=$(objdump -p "$bin" | grep NEEDED)
+grep -q "libQt6WebEngineWidgets" <<<"$helper_needs" || fail "the helper does not link the web engine"
+! grep -E "WebEngine|Quick|libGL\." <<<"$program_needs" || fail "the program links the web engine or GL"
+# Started by hand it says who starts it and ends at once.
+status=0
+"$helper" >/dev/null 2>"$prefix/helper.log" || status=$?
+[ "$status" -eq 2 ] && grep -q "started by lottoworla" "$prefix/helper.log" ||
+  fail "the helper started by hand ended with $status: $(cat "$prefix/helper.log")"
 
 # No display of any kind: the information options must still answer.
 nodisplay=(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY)
