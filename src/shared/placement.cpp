@@ -1,6 +1,7 @@
 #include "shared/placement.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -10,9 +11,13 @@
 
 namespace {
 
+// The frame's margins once the window system knows them; none before (a window not yet
+// framed can report nonsense).
 QMargins frameOf(QWidget *window)
 {
-    return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const QMargins m = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    const bool sane = m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0;
+    return sane ? m : QMargins();
 }
 
 QRect availableArea(QWidget *window)
@@ -79,19 +84,25 @@ void Placement::centreOnScreen(QWidget *window)
             return;
         const QMargins m = frameOf(w);
         const QSize outer = w->size().grownBy(m);
-        // A top-level widget's position is its frame's.
-        w->move(area.x() + (area.width() - outer.width()) / 2,
-                area.y() + (area.height() - outer.height()) / 2);
+        // The client area's rectangle: the widget's idea of its frame can lag behind.
+        const QPoint frameTopLeft(area.x() + (area.width() - outer.width()) / 2,
+                                  area.y() + (area.height() - outer.height()) / 2);
+        w->setGeometry(QRect(frameTopLeft + QPoint(m.left(), m.top()), w->size()));
     });
 }
 
 void Placement::fillScreenFixed(QWidget *window)
 {
+    // A Wayland compositor gives a maximised window its size and ends the program when the
+    // window keeps another: there the size stays the compositor's.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     new FrameWatcher(window, [](QWidget *w) {
         const QRect area = availableArea(w);
         if (area.isEmpty())
             return;
-        w->setFixedSize(area.size().shrunkBy(frameOf(w)));
-        w->move(area.topLeft());
+        const QMargins m = frameOf(w);
+        w->setFixedSize(area.size().shrunkBy(m));
+        w->setGeometry(QRect(area.topLeft() + QPoint(m.left(), m.top()), w->size()));
     });
 }

@@ -11,7 +11,8 @@ namespace Placement {
 // The window, frame included, centred on its screen's available area.
 void centreOnScreen(QWidget *window);
 
-// The window, frame included, fills its screen's available area, fixed at that size.
+// The window, frame included, fills its screen's available area, fixed at that size. Not on
+// Wayland, where the compositor sizes a maximised window.
 void fillScreenFixed(QWidget *window);
 
 } // namespace Placement
