@@ -6,11 +6,30 @@ set(LOTTO_APP_ID ca.talmar.LottoWorla)
 set(LOTTO_ICON_SIZES 16 24 32 48 64 128 256)
 set(LOTTO_ICON_SVG ${PROJECT_SOURCE_DIR}/assets/lottoworla.svg)
 
-install(FILES ${PROJECT_SOURCE_DIR}/data/${LOTTO_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/data/${LOTTO_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The menu entry and the metainfo, with their French texts merged in.
+add_subdirectory(${PROJECT_SOURCE_DIR}/data ${PROJECT_BINARY_DIR}/data)
+
+# What a Debian system expects beside every program: the licence in the machine-readable
+# copyright format, the changelog and the manual page, the last two compressed as Debian
+# wants them (gzip -9n: no name or time stamp, so the same source gives the same bytes).
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+find_program(LOTTO_GZIP gzip REQUIRED)
+set(lotto_compressed)
+function(lotto_install_compressed source destination)
+  get_filename_component(name ${source} NAME)
+  set(gz ${PROJECT_BINARY_DIR}/data/${name}.gz)
+  add_custom_command(
+    OUTPUT ${gz}
+    COMMAND ${LOTTO_GZIP} -9 -n -c ${source} > ${gz}
+    DEPENDS ${source}
+    COMMENT "Compressing ${name}"
+    VERBATIM)
+  install(FILES ${gz} DESTINATION ${destination})
+  set(lotto_compressed ${lotto_compressed} ${gz} PARENT_SCOPE)
+endfunction()
+lotto_install_compressed(${PROJECT_SOURCE_DIR}/data/debian/changelog ${CMAKE_INSTALL_DOCDIR})
+lotto_install_compressed(${PROJECT_SOURCE_DIR}/data/lottoworla.1 ${CMAKE_INSTALL_MANDIR}/man1)
+add_custom_target(lotto_compressed_docs ALL DEPENDS ${lotto_compressed})
 
 # Icons: the SVG as drawn, plus fixed sizes rendered from it during the build by a small
 # tool of our own (no SVG converter needed on the build machine).
@@ -48,13 +67,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Talmar")
 set(CPACK_PACKAGE_CONTACT "Lotto Worla developers <dev@lottoworla.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Orvek's Lotto Worla Generator: numbers for Ontario lotteries")
+# Debian shows the description as it stands: lines of at most 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Suggests numbers for Lotto 649, Pick 3, Ontario 49, Lotto Super 7 and Lottario, optionally seeded from your luck words.")
+    "Suggests numbers for Lotto 649, Pick 3, Ontario 49, Lotto Super 7 and\nLottario, optionally seeded from your luck words.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not "games": Debian keeps that section for programs installed as games (/usr/games).
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(LOTTO_RUNTIME_PACKAGES
@@ -63,5 +84,8 @@ set(LOTTO_RUNTIME_PACKAGES
 list(JOIN LOTTO_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Qt's own French texts (the message boxes' buttons, the editor's context menu); without
 # them a French desktop sees those few in English.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# qt6-wayland lets it run as a native client of a Wayland session; without it, it runs
+# through XWayland.
+set(LOTTO_RECOMMENDED_PACKAGES qt6-translations-l10n qt6-wayland)
+list(JOIN LOTTO_RECOMMENDED_PACKAGES ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 include(CPack)

@@ -13,6 +13,8 @@ PACKAGES=(
   # tests: a real X server, a real print queue, PDF checks, desktop-file validators
   xvfb xauth cups printer-driver-cups-pdf poppler-utils imagemagick
   desktop-file-utils appstream dpkg-dev file
+  # the menu entry's French texts, the package checker, the X11 identity check
+  gettext lintian python3-xlib
   # the real-desktop tests: window managers, a Wayland compositor, real input, the
   # window managers' view, a session bus and the screen-reader bus, a TLS certificate
   openbox mutter kwin-x11 weston qt6-wayland xdotool x11-utils wmctrl dbus-x11

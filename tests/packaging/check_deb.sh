@@ -2,13 +2,15 @@
 # Builds the Debian package from the build folder and checks its control data and contents:
 # Depends holds the run-time packages we list and the Qt libraries dpkg-shlibdeps finds,
 # and the program, its menu entry, metainfo and icons are in it.
-# Usage: check_deb.sh BUILD_DIR APP_ID "ICON_SIZES" "RUNTIME_PACKAGES"
+# Lintian, Debian's own package checker, finds no error and no warning in it.
+# Usage: check_deb.sh BUILD_DIR APP_ID "ICON_SIZES" "RUNTIME_PACKAGES" "RECOMMENDED_PACKAGES"
 set -euo pipefail
 
 build=$1
 app_id=$2
 read -r -a sizes <<<"$3"
 read -r -a runtime <<<"$4"
+read -r -a recommended <<<"$5"
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -31,7 +33,9 @@ for p in "${runtime[@]}" libqt6core6 libqt6gui6 libqt6widgets6; do
   has_dep "$p" || fail "Depends lacks $p"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
-grep -qx qt6-translations-l10n <<<"$recommends" || fail "Recommends lacks qt6-translations-l10n"
+for p in "${recommended[@]}"; do
+  tr ',' '\n' <<<"$recommends" | sed 's/^ *//' | grep -qx "$p" || fail "Recommends lacks $p"
+done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
 has_file() { grep -qx "$1" <<<"$contents" || fail "package lacks $1"; }
@@ -39,6 +43,9 @@ has_file /usr/bin/lottoworla
 has_file "/usr/share/applications/$app_id.desktop"
 has_file "/usr/share/metainfo/$app_id.metainfo.xml"
 has_file "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+has_file /usr/share/doc/lottoworla/copyright
+has_file /usr/share/doc/lottoworla/changelog.gz
+has_file /usr/share/man/man1/lottoworla.1.gz
 for n in "${sizes[@]}"; do
   has_file "/usr/share/icons/hicolor/${n}x${n}/apps/$app_id.png"
 done
@@ -49,5 +56,10 @@ dpkg-deb -x "$deb" "$out/root"
 file -b "$out/root/usr/bin/lottoworla" | grep -q "ELF.*executable" || fail "/usr/bin/lottoworla is not an executable"
 [ "$(env -u QT_QPA_PLATFORM -u DISPLAY "$out/root/usr/bin/lottoworla" --version)" = "lottoworla $(dpkg-deb -f "$deb" Version)" ] ||
   fail "packaged program's --version does not match the package version"
+
+# Lintian warns when it runs as root, which CI does; that notice is no finding.
+lintian --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1 ||
+  fail "lintian: $(grep -v 'running with root privileges' "$out/lintian.log")"
+grep -v 'running with root privileges' "$out/lintian.log" || true
 
 echo "package check passed: $deb"

@@ -2,12 +2,13 @@
 # Installs the build into a fresh folder and checks what a desktop needs from it: a valid
 # menu entry, valid AppStream metainfo, the icon in every size, and a program that answers
 # --version and --help without any display and starts on the offscreen platform.
-# Usage: check_install.sh BUILD_DIR APP_ID ICON_SIZE...
+# Usage: check_install.sh BUILD_DIR APP_ID DESKTOP_POT ICON_SIZE...
 set -euo pipefail
 
 build=$1
 app_id=$2
-shift 2
+pot=$3
+shift 3
 sizes=("$@")
 
 prefix=$(mktemp -d)
@@ -31,6 +32,19 @@ grep -qx "Icon=$app_id" "$desktop" || fail "desktop file does not name the icon 
 grep -qx "Exec=lottoworla" "$desktop" || fail "desktop file does not start lottoworla"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
   fail "metainfo does not launch $app_id.desktop"
+
+# A French session shows French texts, whichever French locale it runs; the catalogue they
+# come from translates every text of the templates.
+msgcmp "$(dirname "$0")/../../po/fr_CA.po" "$pot" || fail "po/fr_CA.po lacks texts of the menu entry or metainfo"
+for locale in fr_CA fr; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$locale\]=." "$desktop" || fail "desktop file has no $key[$locale]"
+  done
+  grep -qx "Name\[$locale\]=Générateur Lotto Worla d'Orvek" "$desktop" || fail "desktop file's $locale name is wrong"
+  for element in name summary p; do
+    grep -q "<$element xml:lang=\"$locale\">" "$metainfo" || fail "metainfo has no $locale <$element>"
+  done
+done
 
 icons=$prefix/share/icons/hicolor
 svg=$icons/scalable/apps/$app_id.svg
