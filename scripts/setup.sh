@@ -16,8 +16,9 @@ PACKAGES=(
   # the menu entry's French texts, the package checker, the X11 identity check
   gettext lintian python3-xlib
   # the real-desktop tests: window managers, a Wayland compositor, real input, the
-  # window managers' view, a session bus and the screen-reader bus, a TLS certificate
-  openbox mutter kwin-x11 weston qt6-wayland xdotool x11-utils wmctrl dbus-x11
+  # window managers' view, a session bus and the screen-reader bus, a TLS certificate (KWin
+  # draws no frame without its Breeze decoration)
+  openbox mutter kwin-x11 kwin-style-breeze weston qt6-wayland xdotool x11-utils wmctrl dbus-x11
   at-spi2-core python3-pyatspi openssl
   # the source format check, the sanitizer runtime
   clang-format clang libclang-rt-14-dev
