@@ -305,6 +305,11 @@ class X11:
     def windows(self):
         return [w for w in self.clients() if self.is_ours(w)]
 
+    def describe(self):
+        """Every window of the program the window manager lists, for a failure message."""
+        return [(hex(w), self.title(w), self.prop(w, "WM_CLASS"), self.state(w))
+                for w in self.windows()] + [f"active {hex(self.active())}"]
+
     def window(self, pred):
         for w in self.windows():
             if pred(w):
@@ -491,10 +496,10 @@ def x11_checks(env, port):
              [x.title(w) for w in x.windows()]):
         maxed = wait_for(lambda: "MAXIMIZED_VERT" in x.state(browser)
                          and "MAXIMIZED_HORZ" in x.state(browser), 20)
-        check(maxed, "browser window", "_NET_WM_STATE_MAXIMIZED_VERT and _HORZ", x.state(browser))
+        check(maxed, "browser window", "_NET_WM_STATE_MAXIMIZED_VERT and _HORZ", x.describe())
         page = wait_for(lambda: x.title(browser) == PAGE_TITLE, 60)
         check(page, "browser window", f"title '{PAGE_TITLE}' from the loopback page",
-              f"title '{x.title(browser)}'")
+              x.describe())
         x.x("wmctrl", "-i", "-c", hex(browser))
         wait_for(lambda: browser not in x.windows(), 20)
 
