@@ -1,6 +1,7 @@
 # Desktop integration and the Debian package: where the desktop finds the program (menu
 # entry, AppStream metainfo, icons) and how CPack bundles it. The executable installs
-# itself (src/CMakeLists.txt); the browser plugin installs into LIBDIR/lottoworla.
+# itself (src/CMakeLists.txt); the browser helper lottoworla-browser, which the program starts
+# and users never do, installs into LIBDIR/lottoworla.
 
 set(LOTTO_APP_ID ca.talmar.LottoWorla)
 set(LOTTO_ICON_SIZES 16 24 32 48 64 128 256)

@@ -3,8 +3,8 @@
 #
 #   cmake --build <dir> --target update_translations   refreshes the .ts from the sources
 #
-# Every source file under src/ is scanned, the browser plugin's too (it runs inside the
-# program and uses the program's translators).
+# Every source file under src/ is scanned, the browser helper's too (it links lottocore and
+# installs the same translators as the program).
 
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 

@@ -25,15 +25,7 @@
     </message>
 </context>
 <context>
-    <name>BrowserLoader</name>
-    <message>
-        <source>Its plugin was not found; looked for:</source>
-        <translation>Son module est introuvable&#xa0;; emplacements vérifiés&#xa0;:</translation>
-    </message>
-    <message>
-        <source>%1 is not the browser plugin of this program.</source>
-        <translation>%1 n&apos;est pas le module de navigateur de ce programme.</translation>
-    </message>
+    <name>BrowserClient</name>
     <message>
         <source>The built-in web browser could not be started, so the page cannot be shown.</source>
         <translation>Le navigateur Web intégré n&apos;a pas pu démarrer, la page ne peut donc pas être affichée.</translation>
@@ -42,9 +34,25 @@
         <source>Info.</source>
         <translation>Info.</translation>
     </message>
+    <message>
+        <source>Its helper program %1 was not found.</source>
+        <translation>Son programme auxiliaire, %1, est introuvable.</translation>
+    </message>
+    <message>
+        <source>Its helper program %1 could not be started: %2</source>
+        <translation>Son programme auxiliaire, %1, n&apos;a pas pu démarrer&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Its helper program %1 did not answer within %2 seconds.</source>
+        <translation>Son programme auxiliaire, %1, n&apos;a pas répondu en %2 secondes.</translation>
+    </message>
+    <message>
+        <source>Its helper program %1 ended as it started.</source>
+        <translation>Son programme auxiliaire, %1, s&apos;est arrêté dès son démarrage.</translation>
+    </message>
 </context>
 <context>
-    <name>BrowserPlugin</name>
+    <name>BrowserHost</name>
     <message>
         <source>The web engine&apos;s helper program %1 is missing.</source>
         <translation>Le programme auxiliaire du moteur Web, %1, est introuvable.</translation>

@@ -30,7 +30,6 @@ int Program::run(int argc, char *argv[])
     if (const std::optional<int> code = CommandLine::handleInfoOptions(argc, argv))
         return *code;
 
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lottoworla"));
     QApplication::setApplicationVersion(QStringLiteral(LOTTO_VERSION));

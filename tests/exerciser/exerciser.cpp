@@ -5,6 +5,8 @@
 #include "generation/catalogue.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
+#include "ui/browser/browserclient.h"
+#include "ui/browser/browserloader.h"
 #include "ui/luck/luckwords.h"
 #include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
@@ -28,6 +30,7 @@
 #include <QTextEdit>
 #include <QWindow>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -969,6 +972,11 @@ Exerciser::Action Exerciser::choose()
     }
     if (r < 92 && canType)
         return randomText(text, m_rng.bounded(4) == 0);
+    if (r == 92 && BrowserLoader::client().isRunning()) {
+        a.kind = Kind::KillBrowser; // the program must carry on without its browser
+        a.description = QStringLiteral("kill the browser helper");
+        return a;
+    }
     a.kind = Kind::Wait;
     // Mostly a moment (a few ticks of the 150 ms blink), now and then long enough for slower
     // timers and animations to finish.
@@ -1067,6 +1075,11 @@ void Exerciser::perform(Action &a)
     switch (a.kind) {
     case Kind::Wait:
         m_counts[QStringLiteral("wait")]++;
+        return;
+    case Kind::KillBrowser:
+        m_counts[QStringLiteral("browser killed")]++;
+        if (const qint64 pid = BrowserLoader::client().helperPid()) // 0: it has ended
+            ::kill(pid_t(pid), SIGKILL);
         return;
     case Kind::Menu:
         m_counts[QStringLiteral("menu")]++;

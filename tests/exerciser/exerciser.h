@@ -76,7 +76,19 @@ private Q_SLOTS:
     void openUrl(const QUrl &url);
 
 private:
-    enum class Kind { Click, Hover, Key, Menu, Close, Wait, Type, Paste, Answer, PopupItem };
+    enum class Kind {
+        Click,
+        Hover,
+        Key,
+        Menu,
+        Close,
+        Wait,
+        Type,
+        Paste,
+        Answer,
+        PopupItem,
+        KillBrowser
+    };
     struct Action
     {
         Kind kind = Kind::Wait;

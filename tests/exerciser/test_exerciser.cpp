@@ -556,8 +556,6 @@ int main(int argc, char *argv[])
 {
     parseArguments(argc, argv);
     TestSupport::prepareEnvironment();
-    // As the program starts: the web engine of the browser window needs shared contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     TestExerciser tc;

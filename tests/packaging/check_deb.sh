@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder and checks its control data and contents:
 # Depends holds the run-time packages we list and the Qt libraries dpkg-shlibdeps finds,
-# and the program, its menu entry, metainfo and icons are in it.
+# and the program, its browser helper, its menu entry, metainfo and icons are in it.
 # Lintian, Debian's own package checker, finds no error and no warning in it.
 # Usage: check_deb.sh BUILD_DIR APP_ID "ICON_SIZES" "RUNTIME_PACKAGES" "RECOMMENDED_PACKAGES"
 set -euo pipefail
@@ -29,7 +29,7 @@ deb=${debs[0]}
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 has_dep() { tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ *(.*//' | grep -qx "$1"; }
-for p in "${runtime[@]}" libqt6core6 libqt6gui6 libqt6widgets6; do
+for p in "${runtime[@]}" libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6; do
   has_dep "$p" || fail "Depends lacks $p"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
@@ -40,6 +40,7 @@ done
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
 has_file() { grep -qx "$1" <<<"$contents" || fail "package lacks $1"; }
 has_file /usr/bin/lottoworla
+grep -qx "/usr/lib/\(.*/\)\?lottoworla/lottoworla-browser" <<<"$contents" || fail "package lacks the browser helper"
 has_file "/usr/share/applications/$app_id.desktop"
 has_file "/usr/share/metainfo/$app_id.metainfo.xml"
 has_file "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"

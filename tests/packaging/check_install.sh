@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh folder and checks what a desktop needs from it: a valid
-# menu entry, valid AppStream metainfo, the icon in every size, and a program that answers
+# menu entry, valid AppStream metainfo, the icon in every size, the browser helper in the
+# program's private folder, and a program that answers
 # --version and --help without any display and starts on the offscreen platform.
 # Usage: check_install.sh BUILD_DIR APP_ID DESKTOP_POT ICON_SIZE...
 set -euo pipefail
@@ -58,6 +59,21 @@ done
 
 bin=$prefix/bin/lottoworla
 [ -x "$bin" ] || fail "no executable at $bin"
+
+# The browser window's helper: in the program's private folder, not on the PATH, and the
+# only binary that needs the web engine.
+helper=$(find "$prefix" -name lottoworla-browser)
+[ "$(wc -l <<<"$helper")" -eq 1 ] && [ -x "$helper" ] || fail "expected one executable lottoworla-browser: $helper"
+[[ "$helper" == "$prefix"/lib*/lottoworla/lottoworla-browser ]] || fail "helper not in LIBDIR/lottoworla: $helper"
+helper_needs=$(objdump -p "$helper" | grep NEEDED)
+program_needs=$(objdump -p "$bin" | grep NEEDED)
+grep -q "libQt6WebEngineWidgets" <<<"$helper_needs" || fail "the helper does not link the web engine"
+! grep -E "WebEngine|Quick|libGL\." <<<"$program_needs" || fail "the program links the web engine or GL"
+# Started by hand it says who starts it and ends at once.
+status=0
+"$helper" >/dev/null 2>"$prefix/helper.log" || status=$?
+[ "$status" -eq 2 ] && grep -q "started by lottoworla" "$prefix/helper.log" ||
+  fail "the helper started by hand ended with $status: $(cat "$prefix/helper.log")"
 
 # No display of any kind: the information options must still answer.
 nodisplay=(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY)

@@ -84,8 +84,6 @@ void hover(QWidget *w, QPoint at = {});
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         TestSupport::prepareEnvironment();                                                         \
-        /* as the program starts: a browser window loaded later shares the graphics contexts */    \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
         QApplication app(argc, argv);                                                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         TestObject tc;                                                                             \

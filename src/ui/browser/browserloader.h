@@ -3,23 +3,27 @@
 #include <QString>
 #include <QStringList>
 
+class BrowserClient;
 class BrowserWindowInterface;
 class QWidget;
 
-// Loads the browser plugin (and with it the web engine) the first time it is asked for.
+// The program's one browser window, behind its helper process.
 namespace BrowserLoader {
-// The browser, loading the plugin first if need be. When the plugin cannot be loaded or
-// the web engine cannot run here, tells the user so in a message box over `parent` and
+// The browser, its helper started first if need be (with the Home and Search pages set).
+// When the helper cannot start, tells the user so in a message box over `parent` and
 // returns nullptr; the next call tries again.
 BrowserWindowInterface *browser(QWidget *parent);
 
-// Whether the plugin is in the process.
-bool isPluginLoaded();
+// The program's client, created on first use; starts nothing by itself.
+BrowserClient &client();
 
-// The plugin files tried, in order: beside the program, in the program's install folder,
+// The helper program to start: the file named by the environment variable
+// LOTTOWORLA_BROWSER_HELPER when it is set (the one place to point the program at another
+// helper, for tests and packagers), otherwise the first of candidateFiles() that exists
+// (the first candidate when none does).
+QString helperFile();
+
+// The helper files tried, in order: beside the program, in the program's install folder,
 // in the build tree, in the configured install folder.
 QStringList candidateFiles();
-
-// Tests load the plugin from this file alone (an empty name restores the normal search).
-void setPluginFileForTesting(const QString &file);
 } // namespace BrowserLoader

@@ -1,8 +1,8 @@
-// The browser window and the ten link commands against a page server on 127.0.0.1: the
-// web engine stays out of the process until the first link, the address list, the busy
-// title, the tool bar, the address box, closing and reopening, the layout rule, and a link
-// opened in the middle of a Generate run. Also what the user sees when the browser cannot
-// start.
+// The ten link commands through the browser's real helper process, against a page server
+// on 127.0.0.1: the web engine never enters the program, the address list, the busy title,
+// closing and reopening, a link opened in the middle of a Generate run. Also the faults:
+// a helper that is missing, cannot run the engine, crashes, talks nonsense, or outlives a
+// program killed with SIGKILL.
 
 #include "pageserver.h"
 #include "support/testsupport.h"
@@ -10,28 +10,26 @@
 #include "generation/catalogue.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
-#include "shared/twips.h"
-#include "ui/browser/browserinterface.h"
+#include "ui/browser/browserclient.h"
 #include "ui/browser/browserloader.h"
 #include "ui/browser/linktable.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/generationhooks.h"
 #include "ui/main/mainwindow.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QToolBar>
+
+#include <csignal>
+#include <cstdio>
 
 using namespace TestSupport;
 
@@ -42,22 +40,66 @@ const QString Zodiac = QStringLiteral("/zodiac");
 const QString Portal = QStringLiteral("/portal");
 const QString Search = QStringLiteral("/search");
 
-// Whether the web engine's library is mapped into this process.
-bool engineInProcess()
+// The libraries of the web engine and of the graphics driver stack it brings, mapped into
+// this process. (The dispatch stubs libGLX.so.0, libOpenGL.so.0, libEGL.so.1 and
+// libGLdispatch.so.0 are not counted: Qt's GUI library itself links them.)
+QStringList engineLibrariesInProcess()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     if (!maps.open(QIODevice::ReadOnly))
-        return false;
-    return maps.readAll().contains("libQt6WebEngineCore");
+        return {QStringLiteral("(no /proc/self/maps)")};
+    QStringList found;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const QString file = QString::fromUtf8(line.mid(line.lastIndexOf('/') + 1));
+        if (file.startsWith(QLatin1String("libQt6WebEngine")) ||
+            file.startsWith(QLatin1String("libQt6Quick")) ||
+            file.startsWith(QLatin1String("libLLVM")) || file.startsWith(QLatin1String("libGL.")) ||
+            file.startsWith(QLatin1String("libGLX_")) ||
+            file.startsWith(QLatin1String("libEGL_")) || file.contains(QLatin1String("_dri.so")))
+            found << file;
+    }
+    found.removeDuplicates();
+    return found;
 }
 
-// The message boxes shown while `action` runs, each answered with OK.
 QList<SeenBox> boxesDuring(const std::function<void()> &action)
 {
     BoxAnswerer answerer;
     action();
     QTest::qWait(50);
     return answerer.seen();
+}
+
+// Every process below `pid`, from /proc.
+QList<qint64> descendants(qint64 pid)
+{
+    QHash<qint64, qint64> parentOf;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1)
+            parentOf.insert(entry.toLongLong(), fields.at(1).toLongLong());
+    }
+    QList<qint64> found{pid};
+    for (qsizetype i = 0; i < found.size(); ++i)
+        for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it)
+            if (it.value() == found.at(i))
+                found << it.key();
+    found.removeFirst();
+    return found;
+}
+
+// Whether `pid` still runs (a zombie waiting to be collected has ended).
+bool running(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = stat.readAll();
+    return text.mid(text.lastIndexOf(')') + 2, 1) != "Z";
 }
 } // namespace
 
@@ -69,54 +111,38 @@ class TestBrowser : public QObject
     std::unique_ptr<MainWindow> w;
 
     QString url(const QString &path) const { return server.base() + path; }
-
-    // frmBrowser while it is loaded.
-    QMainWindow *frm() const
-    {
-        if (!BrowserLoader::isPluginLoaded())
-            return nullptr;
-        return qobject_cast<QMainWindow *>(BrowserLoader::browser(nullptr)->window());
-    }
-    QComboBox *box() const { return child<QComboBox>(frm(), QStringLiteral("cboAddress")); }
-    QWidget *view() const { return child<QWidget>(frm(), QStringLiteral("brwWebBrowser")); }
-    QTimer *timer() const { return child<QTimer>(frm(), QStringLiteral("timTimer")); }
-    QString pageTitle() const { return view()->property("title").toString(); }
-    QString pageUrl() const { return view()->property("url").toUrl().toString(); }
+    BrowserClient &client() const { return BrowserLoader::client(); }
+    QJsonObject state() const { return client().describe(); }
+    QString str(const char *key) const { return state().value(QLatin1String(key)).toString(); }
     QStringList list() const
     {
         QStringList entries;
-        for (int i = 0; i < box()->count(); ++i)
-            entries << box()->itemText(i);
+        for (const QJsonValue &v : state().value(QStringLiteral("addresses")).toArray())
+            entries << v.toString();
         return entries;
-    }
-    void toolButton(const char *key)
-    {
-        QAction *a = child<QAction>(frm(), QLatin1String(key));
-        QVERIFY(a);
-        a->trigger();
     }
     // Waits until the window is idle on the page at `path`.
     bool settledOn(const QString &path, const QString &title = {})
     {
         const QString expected = title.isEmpty() ? PageServer::defaultTitle(path) : title;
+        QJsonObject s;
         const bool settled = QTest::qWaitFor(
             [&] {
-                return frm() && frm()->windowTitle() == expected && pageUrl() == url(path) &&
-                       !timer()->isActive();
+                s = state();
+                return s.value(QStringLiteral("title")).toString() == expected &&
+                       s.value(QStringLiteral("url")).toString() == url(path) &&
+                       !s.value(QStringLiteral("timerActive")).toBool();
             },
             30000);
-        if (!settled && frm())
-            qWarning("expected \"%s\" at %s; window shows \"%s\" at %s, poll %s",
-                     qPrintable(expected), qPrintable(url(path)), qPrintable(frm()->windowTitle()),
-                     qPrintable(pageUrl()), timer()->isActive() ? "on" : "off");
+        if (!settled)
+            qWarning("expected \"%s\" at %s; window shows %s", qPrintable(expected),
+                     qPrintable(url(path)), QJsonDocument(s).toJson().constData());
         return settled;
     }
     void closeBrowser()
     {
-        if (QPointer<QMainWindow> f = frm()) {
-            f->close();
-            QTRY_VERIFY(f.isNull());
-        }
+        client().closeWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(!client().isRunning(), 30000);
     }
     void clickResultsPicture(int panel)
     {
@@ -125,6 +151,18 @@ class TestBrowser : public QObject
         QVERIFY(pic->isVisible());
         QTest::mouseClick(pic, Qt::LeftButton, {}, pic->rect().center());
     }
+    void expectOneInfoBox(const std::function<void()> &action, const QString &says)
+    {
+        const QList<SeenBox> seen = boxesDuring(action);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen.first().title, QStringLiteral("Info."));
+        QCOMPARE(seen.first().icon, QMessageBox::Information);
+        QVERIFY2(seen.first().text.contains(QStringLiteral("could not be started")),
+                 qPrintable(seen.first().text));
+        QVERIFY2(seen.first().text.contains(says), qPrintable(seen.first().text));
+        QVERIFY(!client().isRunning());
+        QVERIFY(w->isVisible());
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -132,10 +170,7 @@ private Q_SLOTS:
         QVERIFY(server.start());
         LinkTable::setSitesForTesting(
             {url(Results), url(Stats), url(Zodiac), url(Portal), url(Search)});
-        server.setPage(Results + QStringLiteral("/lotto649.html"), QStringLiteral("LOTTO 649"),
-                       QStringLiteral("<a id=\"next\" href=\"/results/linked.html\" "
-                                      "style=\"display:block;width:100%;height:400px\">"
-                                      "Winning numbers</a>"));
+        server.setPage(Results + QStringLiteral("/lotto649.html"), QStringLiteral("LOTTO 649"));
         w = shownMainWindow();
         QVERIFY(w);
     }
@@ -146,59 +181,29 @@ private Q_SLOTS:
         LinkTable::resetSitesForTesting();
     }
 
-    void engineStaysOutUntilTheFirstLink()
-    {
-        QVERIFY(!engineInProcess());
-        QVERIFY(!BrowserLoader::isPluginLoaded());
-        // Using the main window does not bring it in either.
-        w->imgpic_Click(0);
-        w->cmdback_Click(1);
-        QVERIFY(!engineInProcess());
-    }
-
-    void missingPluginIsReportedAndNothingElseHappens()
+    void helperThatCannotStartIsReportedAndTheNextLinkTriesAgain()
     {
         const QTemporaryDir dir;
-        const QString missing = dir.path() + QStringLiteral("/liblottobrowser.so");
-        const QString garbage = dir.path() + QStringLiteral("/garbage.so");
-        QFile f(garbage);
+        const QString missing = dir.path() + QStringLiteral("/lottoworla-browser");
+        const QString silent = dir.path() + QStringLiteral("/silent");
+        QFile f(silent);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("not a library");
+        f.write("#!/bin/sh\nexit 0\n");
         f.close();
-
-        for (const QString &file : {missing, garbage}) {
-            BrowserLoader::setPluginFileForTesting(file);
-            const QList<SeenBox> seen = boxesDuring([&] { w->mnuFileCndInfo_Click(); });
-            QCOMPARE(seen.size(), 1);
-            QCOMPARE(seen.first().title, QStringLiteral("Info."));
-            QCOMPARE(seen.first().icon, QMessageBox::Information);
-            QCOMPARE(seen.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-            QVERIFY2(seen.first().text.contains(QStringLiteral("could not be started")),
-                     qPrintable(seen.first().text));
-            QVERIFY2(seen.first().text.contains(file), qPrintable(seen.first().text));
-            QVERIFY(!BrowserLoader::isPluginLoaded());
-            // Step 1 ran; the main window carries on as before.
-            QCOMPARE(Lotto.LinkAddress, url(Portal));
-            QVERIFY(w->isVisible());
-            QCOMPARE(w->visiblePanel(), PanelIndex(0));
-        }
-        BrowserLoader::setPluginFileForTesting({});
-        QVERIFY(!engineInProcess());
-        QCOMPARE(server.requests(), QStringList());
-    }
-
-    void engineThatCannotRunIsReported()
-    {
-        // Without its helper program the engine would end the process at its first page.
+        f.setPermissions(f.permissions() | QFile::ExeOwner);
+        qputenv("LOTTOWORLA_BROWSER_HELPER", missing.toUtf8());
+        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, missing);
+        // The link command's first step ran; the main window carries on as before.
+        QCOMPARE(Lotto.LinkAddress, url(Portal));
+        QCOMPARE(w->visiblePanel(), PanelIndex(0));
+        qputenv("LOTTOWORLA_BROWSER_HELPER", silent.toUtf8());
+        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent);
+        qunsetenv("LOTTOWORLA_BROWSER_HELPER");
+        // Without its helper program the engine cannot run: the helper says so.
         qputenv("QTWEBENGINE_PROCESS_PATH", "/nonexistent/QtWebEngineProcess");
-        const QList<SeenBox> seen = boxesDuring([&] { w->mnuFileInternetZodiac_Click(); });
+        expectOneInfoBox([&] { w->mnuFileInternetZodiac_Click(); },
+                         QStringLiteral("/nonexistent/QtWebEngineProcess"));
         qunsetenv("QTWEBENGINE_PROCESS_PATH");
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen.first().title, QStringLiteral("Info."));
-        QVERIFY2(seen.first().text.contains(QStringLiteral("/nonexistent/QtWebEngineProcess")),
-                 qPrintable(seen.first().text));
-        QVERIFY(!BrowserLoader::isPluginLoaded());
-        QVERIFY(w->isVisible());
         QCOMPARE(server.requests(), QStringList());
     }
 
@@ -207,335 +212,82 @@ private Q_SLOTS:
         clickResultsPicture(1);
         const QString address = url(Results + QStringLiteral("/lotto649.html"));
         QCOMPARE(Lotto.LinkAddress, address);
-        QVERIFY(engineInProcess());
-        QVERIFY(frm());
-        QCOMPARE(frm()->objectName(), QStringLiteral("frmBrowser"));
-        QVERIFY(frm()->isVisible());
-        QVERIFY(frm()->isMaximized());
-        QVERIFY(!frm()->isModal());
-        QVERIFY(!frm()->windowIcon().isNull());
+        QVERIFY(client().isRunning());
+        const QJsonObject s = state();
+        QCOMPARE(s.value(QStringLiteral("objectName")).toString(), QStringLiteral("frmBrowser"));
+        QVERIFY(s.value(QStringLiteral("visible")).toBool());
+        QVERIFY(s.value(QStringLiteral("maximized")).toBool());
+        QVERIFY(!s.value(QStringLiteral("modal")).toBool());
+        QVERIFY(s.value(QStringLiteral("icon")).toBool());
+        QCOMPARE(s.value(QStringLiteral("timerInterval")).toInt(), 5);
         QCOMPARE(list(), QStringList({address, address}));
-        QCOMPARE(box()->currentText(), address);
-        QVERIFY(timer()->isActive());
-        QCOMPARE(timer()->interval(), 5);
         QVERIFY(settledOn(Results + QStringLiteral("/lotto649.html"), QStringLiteral("LOTTO 649")));
-        QVERIFY(server.count(Results + QStringLiteral("/lotto649.html")) >= 1);
-        QCOMPARE(box()->currentText(), address);
+        QCOMPARE(str("addressText"), address);
         // The main window stays usable beside it.
         QVERIFY(w->isEnabled());
         w->cmdback_Click(1);
         QCOMPARE(w->visiblePanel(), PanelIndex(0));
     }
 
-    void windowParts()
-    {
-        QVERIFY(frm());
-        for (const char *name :
-             {"tbToolBar", "picAddress", "lblAddress", "cboAddress", "brwWebBrowser", "timTimer"})
-            QVERIFY2(frm()->findChild<QObject *>(QLatin1String(name)), name);
-        auto *label = child<QLabel>(frm(), QStringLiteral("lblAddress"));
-        QCOMPARE(label->text(), QStringLiteral("&Address:"));
-        QCOMPARE(label->buddy(), box());
-        QVERIFY(box()->isEditable());
-        QCOMPARE(child<QAction>(frm(), QStringLiteral("mnuFileExit"))->text(),
-                 QStringLiteral("E&xit"));
-        auto *bar = child<QToolBar>(frm(), QStringLiteral("tbToolBar"));
-        QCOMPARE(bar->iconSize(), QSize(24, 24));
-        QStringList keys;
-        for (QAction *a : bar->actions()) {
-            QCOMPARE(a->objectName(), a->data().toString());
-            QCOMPARE(a->toolTip(), a->data().toString());
-            QVERIFY(!a->icon().isNull());
-            keys << a->data().toString();
-        }
-        QCOMPARE(keys, QStringList({QStringLiteral("Back"), QStringLiteral("Forward"),
-                                    QStringLiteral("Stop"), QStringLiteral("Refresh"),
-                                    QStringLiteral("Home"), QStringLiteral("Search")}));
-    }
-
     void everyFurtherLinkAddsItsAddressAgain()
     {
         const QString first = url(Results + QStringLiteral("/lotto649.html"));
         const QString everWon = url(Stats + QStringLiteral("/everwon.html-ssi"));
+        const qint64 pid = client().helperPid();
         w->findChild<QAction *>(QStringLiteral("mnuFileInternetEverWon"))->trigger();
         QCOMPARE(Lotto.LinkAddress, everWon);
         QCOMPARE(list(), QStringList({first, first, everWon}));
         QVERIFY(settledOn(Stats + QStringLiteral("/everwon.html-ssi")));
         w->mnuFileInternetEverWon_Click();
         QCOMPARE(list(), QStringList({first, first, everWon, everWon}));
-        QVERIFY(settledOn(Stats + QStringLiteral("/everwon.html-ssi")));
         // A row without a path opens the base address exactly.
         server.clearRequests();
         w->mnuInternetResult_Click();
         QCOMPARE(list().last(), url(Results));
-        QTRY_VERIFY_WITH_TIMEOUT(server.requests().contains(Results), 30000);
         QVERIFY(settledOn(Results));
+        QVERIFY(server.requests().contains(Results));
+        QCOMPARE(client().helperPid(), pid);
     }
 
     void titleReadsWorkingWhileAPageLoads()
     {
         const QString slow = Zodiac + QStringLiteral("/zodiac.htm");
         server.setDelay(slow, 1500);
-        QStringList titles;
-        QMetaObject::Connection c = connect(frm(), &QWidget::windowTitleChanged, this,
-                                            [&](const QString &t) { titles << t; });
         w->mnuFileInternetZodiac_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(str("title"), QStringLiteral("Working..."), 10000);
         QVERIFY(settledOn(slow));
-        disconnect(c);
         server.setDelay(slow, 0);
-        QVERIFY2(titles.contains(QStringLiteral("Working...")), qPrintable(titles.join('|')));
-        QCOMPARE(titles.last(), PageServer::defaultTitle(slow));
-    }
-
-    void stopSetsThePageNameAtOnce()
-    {
-        const QString slow = Zodiac + QStringLiteral("/zodiac.htm");
-        server.setDelay(slow, 20000);
-        w->mnuFileInternetZodiac_Click();
-        QTRY_COMPARE_WITH_TIMEOUT(frm()->windowTitle(), QStringLiteral("Working..."), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(server.count(slow) >= 1, 10000);
-        toolButton("Stop");
-        QVERIFY(!timer()->isActive());
-        QCOMPARE(frm()->windowTitle(), pageTitle());
-        QVERIFY(frm()->windowTitle() != QStringLiteral("Working..."));
-        QTest::qWait(100);
-        QVERIFY(!timer()->isActive());
-        server.setDelay(slow, 0);
-    }
-
-    void backAndForwardWithNowhereToGoDoNothing()
-    {
-        // A fresh window has only the page the link opened.
-        closeBrowser();
-        w->mnuFileInternetAnalysis_Click();
-        const QString page = Stats + QStringLiteral("/stat_analysis.html-ssi");
-        QVERIFY(settledOn(page));
-        for (const char *key : {"Back", "Forward"}) {
-            server.clearRequests();
-            frm()->setWindowTitle(QStringLiteral("something else"));
-            toolButton(key);
-            QVERIFY(timer()->isActive());
-            QTRY_VERIFY(!timer()->isActive());
-            QCOMPARE(frm()->windowTitle(), PageServer::defaultTitle(page));
-            QCOMPARE(pageUrl(), url(page));
-            QTest::qWait(200);
-            QCOMPARE(server.requests(), QStringList());
-        }
-    }
-
-    void enterOpensExactlyTheTypedText()
-    {
-        QVERIFY(frm());
-        const QStringList before = list();
-        const QString typed = url(QStringLiteral("/typed.html")).mid(7); // no "http://"
-        box()->setFocus();
-        box()->lineEdit()->selectAll();
-        QTest::keyClicks(box()->lineEdit(), typed);
-        server.clearRequests();
-        QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
-        QVERIFY(settledOn(QStringLiteral("/typed.html")));
-        QCOMPARE(server.count(QStringLiteral("/typed.html")), 1);
-        // Nothing added to the list; the box shows the page's address.
-        QCOMPARE(list(), before);
-        QCOMPARE(box()->currentText(), url(QStringLiteral("/typed.html")));
-
-        // The typed text is taken as it stands, even when it names an entry of the list
-        // or is no address at all; no dialog comes up.
-        box()->lineEdit()->selectAll();
-        QTest::keyClicks(box()->lineEdit(), before.first());
-        QTest::keyClick(box()->lineEdit(), Qt::Key_Enter);
-        QVERIFY(settledOn(before.first().mid(server.base().size())));
-        QCOMPARE(list(), before);
-        for (const QString &nonsense : {QString(), QStringLiteral("no such thing ::")}) {
-            const QList<SeenBox> seen = boxesDuring([&] {
-                box()->lineEdit()->selectAll();
-                QTest::keyClick(box()->lineEdit(), Qt::Key_Delete);
-                QTest::keyClicks(box()->lineEdit(), nonsense);
-                QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
-                QTRY_VERIFY_WITH_TIMEOUT(!timer()->isActive(), 30000);
-            });
-            QCOMPARE(seen.size(), 0);
-            QCOMPARE(list(), before);
-            QVERIFY(frm()->isVisible());
-        }
-    }
-
-    void choosingAListEntryOpensIt()
-    {
-        QVERIFY(frm());
-        const int row = 0;
-        QVERIFY(box()->count() > row);
-        const QString entry = list().at(row);
-        server.clearRequests();
-        box()->showPopup();
-        QAbstractItemView *popup = box()->view();
-        QTRY_VERIFY(popup->isVisible());
-        popup->setCurrentIndex(box()->model()->index(row, 0));
-        QTest::keyClick(popup, Qt::Key_Return);
-        QVERIFY(settledOn(Stats + QStringLiteral("/stat_analysis.html-ssi")));
-        QCOMPARE(box()->currentText(), entry);
-        QCOMPARE(server.count(Stats + QStringLiteral("/stat_analysis.html-ssi")), 1);
-    }
-
-    // Only choosing an entry opens it. Typing an entry's text and then leaving the box, pressing
-    // Enter on it, or closing the window while the box holds it, never counts as choosing it.
-    void typedEntryTextIsNoChoice()
-    {
-        w->imglotto649_Click();
-        w->mnuFileCndInfo_Click();
-        QVERIFY(settledOn(Portal));
-        int other = 0;
-        while (other < box()->count() && list().at(other) == box()->itemText(box()->currentIndex()))
-            ++other;
-        QVERIFY2(other < box()->count(), "the list needs two different entries");
-        const QString entry = list().at(other);
-        const QString entryPath = entry.mid(server.base().size());
-        int chosen = 0;
-        connect(box(), &QComboBox::activated, this, [&] { ++chosen; });
-
-        // Leaving the box.
-        frm()->activateWindow();
-        box()->setFocus();
-        box()->lineEdit()->selectAll();
-        QTest::keyClicks(box()->lineEdit(), entry);
-        server.clearRequests();
-        view()->setFocus();
-        QVERIFY(!box()->lineEdit()->hasFocus());
-        QVERIFY(!timer()->isActive());
-        QCOMPARE(chosen, 0);
-
-        // Enter opens the typed text once.
-        box()->setFocus();
-        QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
-        QCOMPARE(chosen, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(pageUrl() == entry && !timer()->isActive(), 30000);
-        QCOMPARE(server.count(entryPath), 1);
-
-        // Closing the window with the focus in the box.
-        box()->lineEdit()->selectAll();
-        QTest::keyClicks(box()->lineEdit(), entry);
-        QVERIFY(box()->lineEdit()->hasFocus());
-        QPointer<QMainWindow> old = frm();
-        old->close();
-        QTRY_VERIFY(old.isNull());
-        QCOMPARE(chosen, 0);
-        w->imglotto649_Click();
-        QVERIFY(settledOn(Results + QStringLiteral("/lotto649.html"), QStringLiteral("LOTTO 649")));
-    }
-
-    void linkFollowedInThePageAndBack()
-    {
-        w->imglotto649_Click();
-        const QString start = Results + QStringLiteral("/lotto649.html");
-        QVERIFY(settledOn(start, QStringLiteral("LOTTO 649")));
-        const int listed = box()->count();
-        // A click just after a page has loaded can be lost: click again until the page
-        // asks the server for the linked one.
-        const QString linked = QStringLiteral("/results/linked.html");
-        QWidget *surface = view()->focusProxy() ? view()->focusProxy() : view();
-        server.clearRequests();
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(40, 40));
-                return QTest::qWaitFor([&] { return server.count(linked) > 0; }, 1000);
-            },
-            30000));
-        // The page's own navigation: the title and the box follow it, the list does not.
-        QTRY_COMPARE_WITH_TIMEOUT(pageUrl(), url(linked), 30000);
-        QTRY_COMPARE_WITH_TIMEOUT(frm()->windowTitle(), PageServer::defaultTitle(linked), 30000);
-        QVERIFY(!timer()->isActive());
-        QCOMPARE(box()->currentText(), url(QStringLiteral("/results/linked.html")));
-        QCOMPARE(box()->count(), listed);
-        toolButton("Back");
-        QVERIFY(settledOn(start, QStringLiteral("LOTTO 649")));
-        toolButton("Forward");
-        QVERIFY(settledOn(QStringLiteral("/results/linked.html")));
-        toolButton("Refresh");
-        server.clearRequests();
-        QVERIFY(settledOn(QStringLiteral("/results/linked.html")));
-    }
-
-    void homeAndSearchOpenTheirPages()
-    {
-        toolButton("Home");
-        QVERIFY(settledOn(Results));
-        toolButton("Search");
-        QVERIFY(settledOn(Search));
     }
 
     void exitForgetsTheListAndTheNextLinkStartsAfresh()
     {
-        QPointer<QMainWindow> old = frm();
-        QVERIFY(old);
-        const QString last = Lotto.LinkAddress;
-        child<QAction>(old, QStringLiteral("mnuFileExit"))->trigger();
-        QVERIFY(!frm());
-        QTRY_VERIFY(old.isNull());
-        QCOMPARE(Lotto.LinkAddress, last);
-
+        const qint64 old = client().helperPid();
+        closeBrowser();
+        QTRY_VERIFY(!running(old));
         clickResultsPicture(2);
         const QString address = url(Results + QStringLiteral("/ontpick3.html"));
-        QVERIFY(frm());
-        QVERIFY(frm()->isMaximized());
+        QVERIFY(client().helperPid() != old);
         QCOMPARE(list(), QStringList({address, address}));
         QVERIFY(settledOn(Results + QStringLiteral("/ontpick3.html")));
         w->cmdback_Click(2);
+    }
 
-        // The close box does the same.
-        old = frm();
-        old->close();
-        QVERIFY(!frm());
-        QTRY_VERIFY(old.isNull());
-        w->mnuFileCndInfo_Click();
+    void killedHelperIsReplacedByTheNextLink()
+    {
+        const qint64 old = client().helperPid();
+        QVERIFY(old > 0);
+        const QList<qint64> engine = descendants(old);
+        QVERIFY(!engine.isEmpty());
+        QVERIFY(::kill(pid_t(old), SIGKILL) == 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!client().isRunning(), 10000);
+        // Its web engine processes go with it.
+        for (qint64 pid : engine)
+            QTRY_VERIFY2_WITH_TIMEOUT(!running(pid), qPrintable(QString::number(pid)), 10000);
+        QVERIFY(w->isVisible());
+        const QList<SeenBox> seen = boxesDuring([&] { w->mnuFileCndInfo_Click(); });
+        QCOMPARE(seen.size(), 0);
         QCOMPARE(list(), QStringList({url(Portal), url(Portal)}));
         QVERIFY(settledOn(Portal));
-    }
-
-    void layoutFollowsTheWindowSize()
-    {
-        QMainWindow *f = frm();
-        QVERIFY(f);
-        auto check = [&] {
-            const QWidget *client = f->centralWidget();
-            const int W = Twips::fromPixels(client->width());
-            const int H = Twips::fromPixels(client->height());
-            const int wide = std::max(0, W - 100);
-            const int high = std::max(0, H - 1315);
-            QCOMPARE(box()->width(), Twips::toPixels(wide));
-            QCOMPARE(box()->pos(), Twips::point(50, 330));
-            QCOMPARE(view()->geometry(), QRect(Twips::point(50, 1215), Twips::size(wide, high)));
-            auto *bar = child<QWidget>(f, QStringLiteral("tbToolBar"));
-            auto *strip = child<QWidget>(f, QStringLiteral("picAddress"));
-            QCOMPARE(bar->geometry(), QRect(0, 0, client->width(), Twips::toPixels(540)));
-            QCOMPARE(strip->geometry(),
-                     QRect(0, Twips::toPixels(540), client->width(), Twips::toPixels(675)));
-        };
-        check();
-        if (QTest::currentTestFailed())
-            return;
-        f->setWindowState(Qt::WindowNoState);
-        f->resize(120, 60);
-        QTRY_VERIFY(f->centralWidget()->height() < Twips::toPixels(1315));
-        check();
-        if (QTest::currentTestFailed())
-            return;
-        QCOMPARE(view()->height(), 0);
-        // Back to a usable size (a window manager is not needed for this).
-        f->resize(640, 480);
-        QTRY_VERIFY(f->centralWidget()->height() > Twips::toPixels(1315));
-        check();
-        f->setWindowState(Qt::WindowMaximized);
-    }
-
-    void activatingTheWindowMaximisesIt()
-    {
-        QMainWindow *f = frm();
-        f->setWindowState(Qt::WindowNoState);
-        QVERIFY(!f->isMaximized());
-        QApplication::setActiveWindow(w.get());
-        QTRY_VERIFY(w->isActiveWindow());
-        QApplication::setActiveWindow(f);
-        QTRY_VERIFY(f->isMaximized());
     }
 
     void arrowLabelsDoNothing()
@@ -546,12 +298,11 @@ private Q_SLOTS:
         for (int p = Panel::FirstGame; p <= Panel::LastGame; ++p) {
             w->imgpic_Click(Catalogue::game(p)->selectionPicture);
             QLabel *label = w->gamePanel(p)->pointer;
-            QCOMPARE(label->objectName(), QLatin1String(Catalogue::game(p)->pointerName));
             QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
             w->cmdback_Click(p);
         }
         QTest::qWait(200);
-        QVERIFY(!frm());
+        QVERIFY(!client().isRunning());
         QCOMPARE(Lotto.LinkAddress, last);
         QCOMPARE(server.requests(), QStringList());
     }
@@ -584,7 +335,131 @@ private Q_SLOTS:
         QCOMPARE(list(), QStringList({url(page), url(page)}));
         w->cmdback_Click(5);
     }
+
+    void engineNeverEntersTheProgram()
+    {
+        // Link commands have run above, and a helper runs now.
+        QVERIFY(client().isRunning());
+        QCOMPARE(engineLibrariesInProcess(), QStringList());
+    }
+
+    void twoProgramsHaveTheirOwnWindows()
+    {
+        BrowserClient other(nullptr);
+        QVERIFY(other.ensureRunning(nullptr));
+        other.load(url(Search));
+        QVERIFY(other.helperPid() != client().helperPid());
+        QTRY_COMPARE_WITH_TIMEOUT(other.describe().value(QStringLiteral("url")).toString(),
+                                  url(Search), 30000);
+        QCOMPARE(list(), QStringList({url(Results + QStringLiteral("/lottario.html")),
+                                      url(Results + QStringLiteral("/lottario.html"))}));
+        const qint64 pid = other.helperPid();
+        other.closeWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(!running(pid), 30000);
+        QVERIFY(client().isRunning());
+    }
+
+    // What the helper sends is checked like what it is sent: a broken message ends it.
+    void brokenMessageFromTheHelperEndsIt_data()
+    {
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("not JSON") << "echo garbage"
+                                  << "not a JSON object";
+        QTest::newRow("unknown op") << "echo '{\"v\":1,\"op\":\"format\"}'"
+                                    << "unknown";
+        QTest::newRow("oversized") << "head -c 20000 /dev/zero | tr '\\0' x"
+                                   << "longer than";
+    }
+    void brokenMessageFromTheHelperEndsIt()
+    {
+        QFETCH(QString, after);
+        QFETCH(QString, logged);
+        const QString script = QStringLiteral("echo '{\"v\":1,\"op\":\"hello\"}'; sleep 0.3; %1; "
+                                              "exec sleep 30")
+                                   .arg(after);
+        BrowserClient fake({QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script}}, nullptr);
+        QVERIFY(fake.ensureRunning(nullptr));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(logged));
+        QTRY_VERIFY_WITH_TIMEOUT(!fake.isRunning(), 10000);
+    }
+
+    void helperSpeaksTheUsersLanguage()
+    {
+        QCOMPARE(state().value(QStringLiteral("fileMenu")).toString(), QStringLiteral("&File"));
+        qputenv("LC_ALL", "fr_CA.UTF-8");
+        BrowserClient french(nullptr);
+        const bool started = french.ensureRunning(nullptr);
+        qputenv("LC_ALL", "C.UTF-8");
+        QVERIFY(started);
+        french.load(url(Search));
+        QCOMPARE(french.describe().value(QStringLiteral("fileMenu")).toString(),
+                 QStringLiteral("&Fichier"));
+    }
+
+    void helperThatDoesNotAnswerIsGivenUpOn()
+    {
+        BrowserClient mute({QStringLiteral("/bin/sh"),
+                            {QStringLiteral("-c"), QStringLiteral("exec sleep 30")},
+                            300},
+                           nullptr);
+        const QList<SeenBox> seen = boxesDuring([&] { QVERIFY(!mute.ensureRunning(nullptr)); });
+        QCOMPARE(seen.size(), 1);
+        QVERIFY2(seen.first().text.contains(QStringLiteral("did not answer")),
+                 qPrintable(seen.first().text));
+        QVERIFY(!mute.isRunning());
+    }
+
+    void killedProgramTakesItsHelperAlong()
+    {
+        // A program of its own (this test in its helper-holding role), killed for real.
+        QProcess program;
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--hold-browser"), url(Search)});
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(program.canReadLine(), 60000);
+        const qint64 helper = program.readLine().trimmed().toLongLong();
+        QVERIFY(helper > 0);
+        QList<qint64> tree = descendants(helper);
+        QVERIFY(!tree.isEmpty());
+        tree << helper;
+        QVERIFY(::kill(pid_t(program.processId()), SIGKILL) == 0);
+        QVERIFY(program.waitForFinished());
+        for (qint64 pid : tree)
+            QTRY_VERIFY2_WITH_TIMEOUT(!running(pid), qPrintable(QString::number(pid)), 10000);
+    }
 };
 
-LOTTO_TEST_MAIN(TestBrowser)
+// --hold-browser URL: starts the browser helper as the program does, opens URL, prints the
+// helper's process id once the page is shown, and waits to be killed.
+static int holdBrowser(const QString &address)
+{
+    BrowserClient client(nullptr);
+    if (!client.ensureRunning(nullptr))
+        return 1;
+    client.load(address);
+    if (!QTest::qWaitFor(
+            [&] {
+                return !client.describe().value(QStringLiteral("pageTitle")).toString().isEmpty();
+            },
+            60000))
+        return 1;
+    std::printf("%lld\n", client.helperPid());
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+int main(int argc, char *argv[])
+{
+    TestSupport::prepareEnvironment();
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (argc == 3 && qstrcmp(argv[1], "--hold-browser") == 0)
+        return holdBrowser(QString::fromUtf8(argv[2]));
+    TestBrowser tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
 #include "test_browser.moc"

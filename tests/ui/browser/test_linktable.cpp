@@ -1,6 +1,6 @@
 // The table of the ten link pages: the rows belong to the controls that carry them, the
 // addresses are the sites' base addresses with the paths as they stand, and the browser
-// plugin is looked for where the program is built and installed.
+// helper is looked for where the program is built and installed.
 
 #include "support/testsupport.h"
 
@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QUrl>
 
@@ -91,21 +92,23 @@ private Q_SLOTS:
         QCOMPARE(LinkTable::address(9), LinkTable::builtInSites().portal);
     }
 
-    void pluginIsLookedForBesideTheProgramFirst()
+    void helperIsLookedForBesideTheProgramFirst()
     {
         const QStringList files = BrowserLoader::candidateFiles();
         QVERIFY(files.size() >= 2);
         QCOMPARE(files.first(),
-                 QCoreApplication::applicationDirPath() + QStringLiteral("/liblottobrowser.so"));
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/lottoworla-browser"));
         // The install folder relative to the program comes before any fixed folder.
-        QVERIFY2(files.at(1).endsWith(QStringLiteral("/lottoworla/liblottobrowser.so")),
+        QVERIFY2(files.at(1).endsWith(QStringLiteral("/lottoworla/lottoworla-browser")),
                  qPrintable(files.join(' ')));
         for (const QString &f : files)
             QVERIFY(QDir::isAbsolutePath(f));
-        BrowserLoader::setPluginFileForTesting(QStringLiteral("/x/liblottobrowser.so"));
-        QCOMPARE(BrowserLoader::candidateFiles(),
-                 QStringList{QStringLiteral("/x/liblottobrowser.so")});
-        BrowserLoader::setPluginFileForTesting({});
+        // The environment names another helper; otherwise the first that exists is taken.
+        qputenv("LOTTOWORLA_BROWSER_HELPER", "/x/lottoworla-browser");
+        QCOMPARE(BrowserLoader::helperFile(), QStringLiteral("/x/lottoworla-browser"));
+        qunsetenv("LOTTOWORLA_BROWSER_HELPER");
+        QVERIFY2(QFileInfo(BrowserLoader::helperFile()).isExecutable(),
+                 qPrintable(BrowserLoader::helperFile()));
     }
 };
 

@@ -2,6 +2,7 @@
 // on has a name (and, in the main window, a description), the game pictures are buttons
 // that can be pressed, and the number labels say where they stand and what they show.
 
+#include "support/accessibilitywalk.h"
 #include "support/testsupport.h"
 
 #include "app/aboutwindow.h"
@@ -10,8 +11,6 @@
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
 #include "shared/picture.h"
-#include "ui/browser/browserinterface.h"
-#include "ui/browser/browserloader.h"
 #include "ui/luck/vorlawindow.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
@@ -23,88 +22,6 @@
 #include <QSet>
 
 using namespace TestSupport;
-
-namespace {
-bool actionable(QAccessibleInterface *iface)
-{
-    switch (iface->role()) {
-    case QAccessible::Button:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::MenuItem:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::Link:
-    case QAccessible::PageTab:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-        return true;
-    default:
-        break;
-    }
-    QAccessibleActionInterface *actions = iface->actionInterface();
-    return actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
-}
-
-QString describe(QAccessibleInterface *iface)
-{
-    QObject *o = iface->object();
-    return QStringLiteral("role %1, object %2 (%3)")
-        .arg(int(iface->role()))
-        .arg(o ? o->objectName() : QStringLiteral("-"))
-        .arg(o ? QLatin1String(o->metaObject()->className()) : QLatin1String("-"));
-}
-
-struct Walk
-{
-    QStringList unnamed;     // actionable controls without a name
-    QStringList undescribed; // actionable widgets without a description
-    int actionableCount = 0;
-    QSet<QObject *> seenObjects;
-};
-
-void walk(QAccessibleInterface *iface, Walk &out, int depth = 0)
-{
-    if (!iface || !iface->isValid() || depth > 40)
-        return;
-    if (QObject *o = iface->object()) {
-        // Menu items share their menu's object; the item interfaces are told apart by action.
-        if (iface->role() != QAccessible::MenuItem) {
-            if (out.seenObjects.contains(o))
-                return;
-            out.seenObjects.insert(o);
-        }
-    }
-    // A control hidden on its own (the tool bar's overflow button while everything fits)
-    // cannot be acted on; one on a panel not shown now can, once the panel shows.
-    auto *widget = qobject_cast<QWidget *>(iface->object());
-    const bool hiddenItself =
-        widget && widget->isHidden() && iface->role() != QAccessible::MenuItem;
-    if (actionable(iface) && iface->role() != QAccessible::Separator && !hiddenItself) {
-        ++out.actionableCount;
-        if (iface->text(QAccessible::Name).trimmed().isEmpty())
-            out.unnamed << describe(iface);
-        if (qobject_cast<QWidget *>(iface->object()) &&
-            iface->text(QAccessible::Description).trimmed().isEmpty())
-            out.undescribed << describe(iface);
-    }
-    // What a web view holds is the page's own content, not a control of the program; its
-    // interfaces come from the web engine's private classes, so the walk stops at the view.
-    if (iface->object() && iface->object()->inherits("QWebEngineView"))
-        return;
-    for (int i = 0; i < iface->childCount(); ++i)
-        walk(iface->child(i), out, depth + 1);
-}
-
-Walk walkWindow(QWidget *window)
-{
-    Walk out;
-    walk(QAccessible::queryAccessibleInterface(window), out);
-    return out;
-}
-} // namespace
 
 class TestAccessibility : public QObject
 {
@@ -249,27 +166,6 @@ private Q_SLOTS:
                 !QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name).isEmpty());
         if (window == QLatin1String("frmHelp"))
             shown->close();
-    }
-
-    void browserWindowIsNamed()
-    {
-        BrowserWindowInterface *browser = nullptr;
-        {
-            BoxAnswerer answerer; // the loader's message, should the plugin be missing
-            browser = BrowserLoader::browser(w.get());
-        }
-        if (!browser)
-            QSKIP("the browser plugin is not built here");
-        browser->load(QStringLiteral("about:blank")); // frmBrowser exists once it loads a page
-        QWidget *window = browser->window();
-        QVERIFY(window);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        const Walk walked = walkWindow(window);
-        window->close();
-        QVERIFY2(walked.unnamed.isEmpty(), qPrintable(walked.unnamed.join(QLatin1Char('\n'))));
-        // The tool bar's six buttons, the address box and the File menu's item at least.
-        QVERIFY2(walked.actionableCount >= 8, qPrintable(QString::number(walked.actionableCount)));
     }
 
     void messageBoxButtonsAreNamed()

@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <QWebEngineView>
 
+class BrowserWebView;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -11,18 +11,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
-
-// The web view of frmBrowser. Pages cannot open windows of their own: a link or script
-// asking for a new window gets none.
-class BrowserWebView : public QWebEngineView
-{
-    Q_OBJECT
-public:
-    using QWebEngineView::QWebEngineView;
-
-protected:
-    QWebEngineView *createWindow(QWebEnginePage::WebWindowType type) override;
-};
+class QWebEngineView;
 
 // frmBrowser: the built-in browser window. A top-level, modeless window that always comes
 // up maximised: menu bar (File, Exit), tool bar of six navigation buttons, the address
@@ -62,12 +51,7 @@ public:
 
     QComboBox *cboAddress() const { return m_cboAddress; }
     QTimer *timTimer() const { return m_timTimer; }
-    QWebEngineView *brwWebBrowser() const { return m_brwWebBrowser; }
-
-    // Form_Resize's results in twips, before conversion to pixels (for the layout checks).
-    int addressWidthTwips() const { return m_addressWidthTwips; }
-    int viewWidthTwips() const { return m_viewWidthTwips; }
-    int viewHeightTwips() const { return m_viewHeightTwips; }
+    QWebEngineView *brwWebBrowser() const;
 
 public Q_SLOTS:
     void Form_Activate();
@@ -111,8 +95,4 @@ private:
     bool m_requested = false;
     bool m_loading = false;
     bool m_unloading = false;
-
-    int m_addressWidthTwips = 0;
-    int m_viewWidthTwips = 0;
-    int m_viewHeightTwips = 0;
 };

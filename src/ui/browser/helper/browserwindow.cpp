@@ -1,5 +1,7 @@
 #include "browserwindow.h"
 
+#include "browserwebview.h"
+
 #include "shared/twips.h"
 
 #include <QAction>
@@ -21,12 +23,6 @@
 #include <QWebEngineHistory>
 
 #include <algorithm>
-
-QWebEngineView *BrowserWebView::createWindow(QWebEnginePage::WebWindowType type)
-{
-    Q_UNUSED(type);
-    return nullptr;
-}
 
 BrowserWindow::BrowserWindow(QWidget *parent) : QMainWindow(parent)
 {
@@ -68,6 +64,11 @@ BrowserWindow::BrowserWindow(QWidget *parent) : QMainWindow(parent)
     m_timTimer->setObjectName(QStringLiteral("timTimer"));
     m_timTimer->setInterval(BusyPollMs);
     connect(m_timTimer, &QTimer::timeout, this, &BrowserWindow::timTimer_Timer);
+}
+
+QWebEngineView *BrowserWindow::brwWebBrowser() const
+{
+    return m_brwWebBrowser;
 }
 
 BrowserWindow::~BrowserWindow()
@@ -165,15 +166,13 @@ void BrowserWindow::setHomeAndSearchPages(const QString &home, const QString &se
 
 void BrowserWindow::Form_Load(const QString &linkAddress)
 {
-    // 1 and 2: shown modeless, maximised.
+    // Shown modeless and maximised, the tool bar drawn and the parts laid out.
     showMaximized();
-    // 3.
     m_tbToolBar->update();
-    // 4.
     Form_Resize();
-    // 5: under the label, keeping width and height.
+    // The address box goes under its label, keeping its width and height.
     m_cboAddress->move(Twips::point(AddressBoxLeftTwips, LabelTopTwips + LabelHeightTwips + 15));
-    // 6 to 9.
+    // It shows the link's address, lists it, and the page opens under the busy title.
     m_cboAddress->setEditText(linkAddress);
     m_cboAddress->addItem(m_cboAddress->currentText());
     m_timTimer->start();
@@ -196,15 +195,14 @@ void BrowserWindow::Form_Resize()
     // nothing.
     const auto notNegative = [](float twips) { return std::max(0, static_cast<int>(twips)); };
 
-    // 1. Address box width.
-    m_addressWidthTwips = notNegative(static_cast<float>(W) - 100.0f);
-    m_cboAddress->resize(Twips::toPixels(m_addressWidthTwips), m_cboAddress->height());
-    // 2. Web view width.
-    m_viewWidthTwips = notNegative(static_cast<float>(W) - 100.0f);
-    // 3. Web view height: what is left under the address strip, less a margin of 100.
-    m_viewHeightTwips = notNegative(static_cast<float>(H) -
-                                    (AddressStripTopTwips + AddressStripHeightTwips) - 100.0f);
-    m_brwWebBrowser->resize(Twips::toPixels(m_viewWidthTwips), Twips::toPixels(m_viewHeightTwips));
+    // The address box and the web view take the width less a margin of 100; the view takes
+    // the height left under the address strip, less a margin of 100.
+    const int addressWidth = notNegative(static_cast<float>(W) - 100.0f);
+    m_cboAddress->resize(Twips::toPixels(addressWidth), m_cboAddress->height());
+    const int viewWidth = notNegative(static_cast<float>(W) - 100.0f);
+    const int viewHeight = notNegative(static_cast<float>(H) -
+                                       (AddressStripTopTwips + AddressStripHeightTwips) - 100.0f);
+    m_brwWebBrowser->resize(Twips::toPixels(viewWidth), Twips::toPixels(viewHeight));
 }
 
 void BrowserWindow::Form_Activate()

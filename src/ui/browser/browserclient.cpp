@@ -1,0 +1,216 @@
+#include "ui/browser/browserclient.h"
+
+#include "shared/messagebox.h"
+#include "ui/browser/browserloader.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonValue>
+#include <QLocale>
+
+namespace {
+void tellUser(QWidget *parent, const QString &reason)
+{
+    MsgBox::info(parent,
+                 MsgBox::lines({QCoreApplication::translate(
+                                    "BrowserClient", "The built-in web browser could not be "
+                                                     "started, so the page cannot be shown."),
+                                QString(), reason}),
+                 QCoreApplication::translate("BrowserClient", "Info."));
+}
+} // namespace
+
+BrowserClient::BrowserClient(QObject *parent) : BrowserClient(Options{}, parent) {}
+
+BrowserClient::BrowserClient(Options options, QObject *parent)
+    : QObject(parent), m_options(std::move(options))
+{
+}
+
+BrowserClient::~BrowserClient()
+{
+    endHelper();
+}
+
+bool BrowserClient::isRunning() const
+{
+    // A helper whose window has closed is on its way out: the next link starts a fresh one.
+    return m_process && m_process->state() == QProcess::Running && !m_windowClosed;
+}
+
+qint64 BrowserClient::helperPid() const
+{
+    return isRunning() ? m_process->processId() : 0;
+}
+
+bool BrowserClient::ensureRunning(QWidget *parent)
+{
+    if (isRunning())
+        return true;
+    const QString problem = start();
+    if (problem.isEmpty())
+        return true;
+    endHelper();
+    tellUser(parent, problem);
+    return false;
+}
+
+QString BrowserClient::start()
+{
+    endHelper();
+    const QString program =
+        m_options.program.isEmpty() ? BrowserLoader::helperFile() : m_options.program;
+    if (!QFileInfo(program).isExecutable())
+        return tr("Its helper program %1 was not found.").arg(QDir::toNativeSeparators(program));
+
+    m_process = new QProcess(this);
+    m_reader = std::make_unique<BrowserProtocol::Reader>(BrowserProtocol::helperOps());
+    m_helloSeen = false;
+    m_helloProblem.clear();
+    m_windowClosed = false;
+    // The helper's messages for people (the web engine's among them) go where the program's go.
+    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(m_process, &QProcess::readyReadStandardOutput, this, &BrowserClient::readMessages);
+    QProcess *process = m_process;
+    connect(m_process, &QProcess::finished, this,
+            [this, process](int code, QProcess::ExitStatus status) {
+                if (process != m_process)
+                    return;
+                if (status == QProcess::CrashExit)
+                    qInfo("The browser helper ended unexpectedly (code %d).", code);
+                m_process->deleteLater();
+                m_process = nullptr;
+                Q_EMIT helperEnded();
+            });
+    m_process->start(program, m_options.arguments +
+                                  QStringList{QStringLiteral("--parent-pid"),
+                                              QString::number(QCoreApplication::applicationPid())});
+    if (!m_process->waitForStarted(m_options.answerMs))
+        return tr("Its helper program %1 could not be started: %2")
+            .arg(QDir::toNativeSeparators(program), m_process->errorString());
+    if (!waitFor([this] { return m_helloSeen; }, m_options.answerMs))
+        return tr("Its helper program %1 did not answer within %2 seconds.")
+            .arg(QDir::toNativeSeparators(program))
+            .arg(QLocale().toString(m_options.answerMs / 1000.0));
+    if (!m_helloProblem.isEmpty())
+        return m_helloProblem;
+    if (!isRunning())
+        return tr("Its helper program %1 ended as it started.")
+            .arg(QDir::toNativeSeparators(program));
+    return {};
+}
+
+bool BrowserClient::waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (!isRunning() || deadline.hasExpired())
+            return false;
+        // Blocking: the messages read on the way are handled by readMessages.
+        m_process->waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+    }
+    return true;
+}
+
+void BrowserClient::readMessages()
+{
+    if (!m_process)
+        return;
+    const QList<QJsonObject> messages = m_reader->read(m_process->readAllStandardOutput());
+    for (const QJsonObject &message : messages) {
+        const QString op = message.value(QStringLiteral("op")).toString();
+        if (op == QLatin1String("hello")) {
+            m_helloSeen = true;
+            m_helloProblem = message.value(QStringLiteral("problem")).toString();
+        } else if (op == QLatin1String("state")) {
+            m_lastState = message;
+        } else if (op == QLatin1String("closed")) {
+            m_windowClosed = true;
+        }
+    }
+    if (!m_reader->error().isEmpty()) {
+        qWarning("The browser helper sent %s; ending it.", qPrintable(m_reader->error()));
+        endHelper();
+    }
+}
+
+void BrowserClient::endHelper()
+{
+    if (!m_process)
+        return;
+    QProcess *process = m_process;
+    m_process = nullptr;
+    process->disconnect(this);
+    // End of input asks the helper to end; one that does not is killed.
+    if (process->state() == QProcess::Running) {
+        process->closeWriteChannel();
+        if (!process->waitForFinished(2000)) {
+            process->kill();
+            process->waitForFinished(2000);
+        }
+    }
+    // It may be the very process whose signal is running now.
+    process->deleteLater();
+    Q_EMIT helperEnded();
+}
+
+void BrowserClient::send(const QString &op, const QJsonObject &fields)
+{
+    if (isRunning())
+        m_process->write(BrowserProtocol::encode(op, fields));
+}
+
+QJsonObject BrowserClient::describe(int timeoutMs)
+{
+    if (!isRunning())
+        return {};
+    const int id = ++m_lastId;
+    m_lastState = {};
+    send(QStringLiteral("describe"), {{QStringLiteral("id"), id}});
+    if (!waitFor([&] { return m_lastState.value(QStringLiteral("id")).toInt() == id; }, timeoutMs))
+        return {};
+    return m_lastState;
+}
+
+void BrowserClient::closeWindow()
+{
+    send(QStringLiteral("close"));
+}
+
+void BrowserClient::setHomeAndSearchPages(const QString &home, const QString &search)
+{
+    send(QStringLiteral("pages"),
+         {{QStringLiteral("home"), home}, {QStringLiteral("search"), search}});
+}
+
+void BrowserClient::load(const QString &linkAddress)
+{
+    send(QStringLiteral("load"), {{QStringLiteral("address"), linkAddress}});
+}
+
+void BrowserClient::setMaximized()
+{
+    send(QStringLiteral("maximize"));
+}
+
+void BrowserClient::setAddressText(const QString &text)
+{
+    send(QStringLiteral("setAddress"), {{QStringLiteral("text"), text}});
+}
+
+void BrowserClient::appendAddressTextToList()
+{
+    send(QStringLiteral("appendAddress"));
+}
+
+void BrowserClient::enableBusyTimer()
+{
+    send(QStringLiteral("busyTimer"));
+}
+
+void BrowserClient::navigate(const QString &address)
+{
+    send(QStringLiteral("navigate"), {{QStringLiteral("address"), address}});
+}

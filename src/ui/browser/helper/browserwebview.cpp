@@ -1,0 +1,7 @@
+#include "browserwebview.h"
+
+QWebEngineView *BrowserWebView::createWindow(QWebEnginePage::WebWindowType type)
+{
+    Q_UNUSED(type);
+    return nullptr;
+}

@@ -1,0 +1,134 @@
+// lottoworla-browser: the program's browser window, frmBrowser, in a process of its own, so
+// that the web engine (and the graphics stack it brings) never enters the program itself.
+// The program starts it at its first link command and talks to it over its standard input
+// and output (see ui/browser/browserprotocol.h). It ends when its window closes, when the
+// program closes the channel, or when the program dies, even by SIGKILL.
+//
+//   lottoworla-browser --parent-pid PID
+
+#include "browserhost.h"
+
+#include "app/translation.h"
+#include "ui/browser/browserprotocol.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace {
+// Moves the channel off the standard streams: the web engine and the libraries below it may
+// print to standard output, and its processes must not inherit the channel. Standard input
+// becomes /dev/null and standard output goes where standard error goes.
+bool takeChannel(int &in, int &out)
+{
+    in = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 3);
+    out = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
+    const int null = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (in < 0 || out < 0 || null < 0 || dup2(null, STDIN_FILENO) < 0 ||
+        dup2(STDERR_FILENO, STDOUT_FILENO) < 0)
+        return false;
+    close(null);
+    return fcntl(in, F_SETFL, fcntl(in, F_GETFL) | O_NONBLOCK) == 0;
+}
+
+// Writes one message whole; false once the program no longer reads.
+bool send(int out, const QByteArray &message)
+{
+    qsizetype done = 0;
+    while (done < message.size()) {
+        const ssize_t n = write(out, message.constData() + done, size_t(message.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The program's death ends this process too, whatever way it died; a program that died
+    // before this line is seen as a new parent.
+    pid_t parent = 0;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--parent-pid") == 0)
+            parent = pid_t(std::atol(argv[i + 1]));
+    if (parent <= 0) {
+        std::fprintf(stderr, "lottoworla-browser is started by lottoworla, not by itself.\n");
+        return 2;
+    }
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent)
+        return 1;
+    std::signal(SIGPIPE, SIG_IGN);
+    int in = -1;
+    int out = -1;
+    if (!takeChannel(in, out)) {
+        std::perror("lottoworla-browser: the channel to the program");
+        return 2;
+    }
+
+    // The web engine will not run as root with its sandbox on: it ends the whole process.
+    // Only then is the sandbox switched off; every other user keeps it.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The web view draws through shared graphics contexts, set up with the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    // The same names as the program: the window goes with the program's on the desktop.
+    QApplication::setApplicationName(QStringLiteral("lottoworla"));
+    QApplication::setApplicationVersion(QStringLiteral(LOTTO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ca.talmar.LottoWorla"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    Translation::install(QLocale::system());
+
+    const QString problem = BrowserHost::engineProblem();
+    if (!send(out, BrowserProtocol::encode(QStringLiteral("hello"),
+                                           {{QStringLiteral("problem"), problem}})) ||
+        !problem.isEmpty())
+        return 1;
+
+    BrowserHost host;
+    QObject::connect(&host, &BrowserHost::windowClosed, &app, [&] {
+        send(out, BrowserProtocol::encode(QStringLiteral("closed")));
+        QCoreApplication::exit(0);
+    });
+
+    BrowserProtocol::Reader reader(BrowserProtocol::programOps());
+    QSocketNotifier notifier(in, QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
+        char buffer[4096];
+        const ssize_t n = read(in, buffer, sizeof buffer);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (n <= 0) {
+            // The program closed the channel or is gone.
+            notifier.setEnabled(false);
+            QCoreApplication::exit(0);
+            return;
+        }
+        for (const QJsonObject &message : reader.read(QByteArray(buffer, n))) {
+            const QJsonObject answer = host.handle(message);
+            if (!answer.isEmpty() &&
+                !send(out, BrowserProtocol::encode(QStringLiteral("state"), answer)))
+                QCoreApplication::exit(1);
+        }
+        if (!reader.error().isEmpty()) {
+            qWarning("lottoworla-browser: the program sent %s; ending the connection",
+                     qPrintable(reader.error()));
+            notifier.setEnabled(false);
+            QCoreApplication::exit(3);
+        }
+    });
+    return QApplication::exec();
+}
