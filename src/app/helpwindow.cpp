@@ -2,6 +2,7 @@
 
 #include "app/contact.h"
 #include "shared/fonts.h"
+#include "shared/placement.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,6 +73,8 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/assets/lottoworla.svg")));
     resize(800, 600);
+    // Maximised and fixed: it fills the screen and cannot be resized.
+    Placement::fillScreenFixed(this);
 
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("frmHelpPage"));

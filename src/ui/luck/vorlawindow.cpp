@@ -22,6 +22,7 @@
 #include <QStylePainter>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 QPointer<VorlaWindow> g_editor;
@@ -224,6 +225,11 @@ void VorlaWindow::openEditor(QWidget *anchor)
     do {
         m_openAgain = false;
         centreOver(anchor);
+        // Modal for the window it opened over, and kept above it by the window manager.
+        if (anchor && anchor->window()->windowHandle()) {
+            create();
+            windowHandle()->setTransientParent(anchor->window()->windowHandle());
+        }
         exec();
         hide(); // already hidden by Form_Unload; no effect
     } while (m_openAgain);

@@ -5,6 +5,7 @@
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
 #include "shared/picture.h"
+#include "shared/placement.h"
 #include "shared/pointer.h"
 #include "shared/twips.h"
 #include "ui/browser/linktable.h"
@@ -128,6 +129,7 @@ MainWindow::MainWindow(const WindowHooks *hooks) : m_hooks(hooks)
     Form_Load();
     adjustSize();
     setFixedSize(sizeHint());
+    Placement::centreOnScreen(this);
     g_instance = this;
 }
 
@@ -232,11 +234,11 @@ void MainWindow::Form_Load()
     Lotto.VorlaAdded = LottoModule::False;
 
     QLabel *title = m_selection->title;
-    Placement placed{};
+    Layout placed{};
     for (PanelIndex i = 0; i < Panel::Count; ++i) {
         QFrame *panel = fraMenu(i);
-        placed =
-            placement(centralWidget()->size(), panel->size(), title->width(), m_picstatus->size());
+        placed = layoutTwips(centralWidget()->size(), panel->size(), title->width(),
+                             m_picstatus->size());
         panel->move(Twips::point(placed.panel.x(), placed.panel.y()));
         // Every pass gives the same result: the title is centred in the selection screen.
         title->move(Twips::toPixels(placed.titleLeft), title->y());
@@ -244,7 +246,7 @@ void MainWindow::Form_Load()
     m_picstatus->move(Twips::point(placed.status.x(), placed.status.y()));
 }
 
-MainWindow::Placement MainWindow::placement(QSize client, QSize panel, int titleWidth, QSize status)
+MainWindow::Layout MainWindow::layoutTwips(QSize client, QSize panel, int titleWidth, QSize status)
 {
     const int scaleWidth = Twips::fromPixels(client.width());
     const int scaleHeight = Twips::fromPixels(client.height());

@@ -55,13 +55,13 @@ public:
     // Where Form_Load puts a panel, the selection screen's title and the status strip, in
     // twips, given the sizes in pixels of the client area and of those controls: each
     // centred in what holds it.
-    struct Placement
+    struct Layout
     {
         QPoint panel;
         int titleLeft;
         QPoint status;
     };
-    static Placement placement(QSize client, QSize panel, int titleWidth, QSize status);
+    static Layout layoutTwips(QSize client, QSize panel, int titleWidth, QSize status);
 
 public Q_SLOTS:
     // Navigation.

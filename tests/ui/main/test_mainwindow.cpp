@@ -52,9 +52,9 @@ private Q_SLOTS:
     void loadCentresPanelsTitleAndStatusStrip()
     {
         auto *title = child<QLabel>(w.get(), "lbltitle");
-        const MainWindow::Placement placed =
-            MainWindow::placement(w->centralWidget()->size(), w->fraMenu(0)->size(), title->width(),
-                                  w->picstatus()->size());
+        const MainWindow::Layout placed =
+            MainWindow::layoutTwips(w->centralWidget()->size(), w->fraMenu(0)->size(),
+                                    title->width(), w->picstatus()->size());
         QCOMPARE(placed.panel, QPoint(368, 323));
         QCOMPARE(placed.titleLeft, 1110);
         QCOMPARE(placed.status, QPoint(1268, 1823));
