@@ -52,8 +52,9 @@ void MainWindow::runLink(int row)
 {
     // 1.
     Lotto.LinkAddress = LinkTable::address(row);
-    // 2. Load frmBrowser; the first time, this brings in the web engine. When that cannot
-    // be done the user was told why, and nothing else happens.
+    // 2. Load frmBrowser; the first time, this starts the browser's helper without waiting
+    // for it, and the steps below wait for its answer. When it cannot be started the user is
+    // told why, and the steps are dropped.
     BrowserWindowInterface *frmBrowser = BrowserLoader::browser(this);
     if (!frmBrowser)
         return;
