@@ -196,7 +196,12 @@ private Q_SLOTS:
         QCOMPARE(Lotto.LinkAddress, url(Portal));
         QCOMPARE(w->visiblePanel(), PanelIndex(0));
         qputenv("LOTTOWORLA_BROWSER_HELPER", silent.toUtf8());
-        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent);
+        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent + QStringLiteral(" ended"));
+        // One the system cannot run at all.
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/nonexistent/sh\n");
+        f.close();
+        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent + QStringLiteral(" could not"));
         qunsetenv("LOTTOWORLA_BROWSER_HELPER");
         // Without its helper program the engine cannot run: the helper says so.
         qputenv("QTWEBENGINE_PROCESS_PATH", "/nonexistent/QtWebEngineProcess");
