@@ -17,6 +17,11 @@ PACKAGES=(
   gettext lintian python3-xlib
   # the browser benchmark on Xvfb: a window manager, and xcb to see windows mapped
   openbox libxcb1-dev
+  # the real-desktop tests: window managers, a Wayland compositor, real input, the
+  # window managers' view, a session bus and the screen-reader bus, a TLS certificate (KWin
+  # draws no frame without its Breeze decoration)
+  mutter kwin-x11 kwin-style-breeze weston qt6-wayland xdotool x11-utils wmctrl dbus-x11
+  at-spi2-core python3-pyatspi openssl
   # the source format check, the sanitizer runtime
   clang-format clang libclang-rt-14-dev
 )

@@ -1,6 +1,7 @@
 #include "app/helpwindow.h"
 
 #include "app/contact.h"
+#include "shared/placement.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -71,6 +72,8 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/assets/lottoworla.svg")));
     resize(800, 600);
+    // Maximised and fixed: it fills the screen and cannot be resized.
+    Placement::fillScreenFixed(this);
 
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("frmHelpPage"));

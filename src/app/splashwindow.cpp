@@ -3,13 +3,12 @@
 #include "generation/randomstream.h"
 #include "shared/doevents.h"
 #include "shared/picture.h"
+#include "shared/placement.h"
 #include "shared/twips.h"
 #include "ui/main/mainwindow.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -46,8 +45,10 @@ void reseedFromClock()
 SplashWindow::SplashWindow(int handOverMs, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    // No title bar, no task-bar entry.
-    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    // No title bar, no task-bar entry. A tool window, unlike a splash screen, is given the
+    // keyboard when it asks for it (on show) under every window manager, so that the first key
+    // hands over; the main window is shown normally after it and takes nothing from others.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::size(ClientWidthTwips, ClientHeightTwips));
     setCursor(Qt::WaitCursor);
@@ -98,8 +99,7 @@ SplashWindow::SplashWindow(int handOverMs, QWidget *parent) : QWidget(parent)
     connect(m_timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
 
     // Centred on the screen.
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    Placement::centreOnScreen(this);
 
     Form_Load();
 }
@@ -220,6 +220,9 @@ bool SplashWindow::event(QEvent *event)
     case QEvent::MouseButtonDblClick:
         mouseDownOn(this);
         return true;
+    case QEvent::Show:
+        activateWindow(); // the keys typed from now on come here
+        break;
     case QEvent::WindowActivate:
         Form_Activate();
         break;

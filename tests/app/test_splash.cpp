@@ -68,7 +68,7 @@ private Q_SLOTS:
     {
         start();
         QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(splash->windowType(), Qt::SplashScreen); // no title bar, no task-bar entry
+        QCOMPARE(splash->windowType(), Qt::Tool); // no title bar, no task-bar entry, takes keys
         QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
         QCOMPARE(splash->frame1()->geometry().intersected(splash->rect()),
                  splash->frame1()->geometry());

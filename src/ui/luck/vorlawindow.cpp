@@ -21,6 +21,7 @@
 #include <QStylePainter>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 QPointer<VorlaWindow> g_editor;
@@ -232,6 +233,11 @@ void VorlaWindow::openEditor()
     do {
         m_openAgain = false;
         centreOverMainWindow();
+        // Modal for the main window, and kept above it by the window manager.
+        if (MainWindow *main = MainWindow::instance(); main && main->windowHandle()) {
+            create();
+            windowHandle()->setTransientParent(main->windowHandle());
+        }
         exec();
         hide(); // already hidden by Form_Unload; no effect
     } while (m_openAgain);

@@ -5,6 +5,7 @@
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
 #include "shared/picture.h"
+#include "shared/placement.h"
 #include "shared/twips.h"
 #include "ui/main/gamepanel.h"
 
@@ -124,6 +125,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     Form_Load();
     adjustSize();
     setFixedSize(sizeHint());
+    Placement::centreOnScreen(this);
     g_instance = this;
 }
 

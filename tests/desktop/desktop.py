@@ -1,0 +1,656 @@
+#!/usr/bin/python3
+"""The program on a real desktop, driven as a user drives it.
+
+    desktop.py WM PROGRAM     WM: openbox, mutter, kwin (Xvfb) or weston (Wayland, headless)
+
+Every server, window manager and program this starts runs in a process group of its own and
+is killed on every way out. X11: real input through XTEST (xdotool), results read the way the
+window manager sees them (xprop, xwininfo). Wayland: a client sees no other window, so the
+program is driven and read through its accessibility tree (AT-SPI), as a screen reader does.
+The link commands' fixed addresses are sent to a page server on 127.0.0.1, set as the web
+engine's proxy. With LOTTO_SCREENSHOT_DIR set, a screenshot of the main
+window is written there as desktop-WM.png.
+"""
+import atexit
+import ctypes
+import http.server
+import os
+import re
+import shutil
+import signal
+import ssl
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+WM, PROGRAM = sys.argv[1], os.path.abspath(sys.argv[-1])
+MAIN_TITLE = "Orvek's Lotto Worla Generator"
+PAGE_TITLE = "Loopback results page"
+SCREEN_W, SCREEN_H = 1600, 1000
+LOG = tempfile.NamedTemporaryFile(prefix=f"desktop-{WM}-", suffix=".log", delete=False)
+procs = []
+dirs = []
+failures = []
+T0 = time.monotonic()
+
+
+def fail(window, saw):
+    failures.append(f"[{WM}] {window}: {saw}")
+    print(f"FAIL {failures[-1]} ({time.monotonic() - T0:.1f} s)", flush=True)
+
+
+def ok(what):
+    print(f"ok   [{WM}] {what} ({time.monotonic() - T0:.1f} s)", flush=True)
+
+
+def check(cond, window, what, saw):
+    if cond:
+        ok(f"{window}: {what}")
+    else:
+        fail(window, f"expected {what}; saw {saw}")
+    return cond
+
+
+def _die_with_parent():
+    ctypes.CDLL("libc.so.6").prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+
+
+def start(cmd, env, **kw):
+    p = subprocess.Popen(cmd, env=env, stdin=subprocess.DEVNULL, stdout=LOG, stderr=LOG,
+                         start_new_session=True, preexec_fn=_die_with_parent, **kw)
+    procs.append(p)
+    return p
+
+
+def stop(p):
+    for sig, wait in ((signal.SIGTERM, 3), (signal.SIGKILL, 3)):
+        try:
+            os.killpg(p.pid, sig)
+        except ProcessLookupError:
+            pass
+        try:
+            p.wait(wait)
+            break
+        except subprocess.TimeoutExpired:
+            pass
+    # Whatever the group left behind (web engine helpers) goes too.
+    for pid in session_pids(p.pid):
+        try:
+            os.kill(pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+
+
+def cleanup():
+    for p in reversed(procs):
+        stop(p)
+    procs.clear()
+    for d in dirs:
+        shutil.rmtree(d, ignore_errors=True)
+
+
+def temp_dir(prefix):
+    dirs.append(tempfile.mkdtemp(prefix=prefix))
+    return dirs[-1]
+
+
+atexit.register(cleanup)
+signal.signal(signal.SIGTERM, lambda *a: sys.exit(2))
+signal.signal(signal.SIGALRM, lambda *a: (fail("test", "gave up after 240 s"), sys.exit(2)))
+signal.alarm(240)
+
+
+def session_pids(sid):
+    pids = []
+    for d in os.listdir("/proc"):
+        if d.isdigit():
+            try:
+                if os.getsid(int(d)) == sid:
+                    pids.append(int(d))
+            except OSError:
+                pass
+    return pids
+
+
+def wait_for(cond, timeout=20.0, step=0.1):
+    """Polls cond() until it returns something true; returns that, or None at the timeout."""
+    end = time.monotonic() + timeout
+    while True:
+        v = cond()
+        if v:
+            return v
+        if time.monotonic() > end:
+            return None
+        time.sleep(step)
+
+
+def run(cmd, env):
+    r = subprocess.run(cmd, env=env, capture_output=True, text=True, timeout=30)
+    return r.stdout if r.returncode == 0 else ""
+
+
+def base_env():
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(("QT_", "DISPLAY", "WAYLAND_", "DBUS_", "XDG_RUNTIME"))}
+    env["XDG_RUNTIME_DIR"] = temp_dir("desktop-run-")
+    os.chmod(env["XDG_RUNTIME_DIR"], 0o700)
+    return env
+
+
+def start_session_bus(env):
+    r, w = os.pipe()
+    start(["dbus-daemon", "--session", "--nofork", "--nopidfile", f"--print-address={w}"], env,
+          pass_fds=(w,))
+    os.close(w)
+    with os.fdopen(r) as f:
+        env["DBUS_SESSION_BUS_ADDRESS"] = f.readline().strip()
+    # The screen-reader bus, for the accessibility tree.
+    start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env)
+
+
+class PageServer(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        body = f"<html><head><title>{PAGE_TITLE}</title></head><body>ok</body></html>".encode()
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def do_CONNECT(self):
+        # An https address: the tunnel ends here, in TLS with a certificate of our own.
+        self.server.asked.append(self.path)
+        self.send_response(200, "Connection established")
+        self.end_headers()
+        try:
+            tls = self.server.tls.wrap_socket(self.connection, server_side=True)
+            PageServer(tls, self.client_address, self.server)
+        except OSError:
+            pass
+        self.close_connection = True
+
+    def log_message(self, *a):
+        pass
+
+
+def start_page_server():
+    """A page server on 127.0.0.1 that is also the web engine's proxy: every address the
+    program opens, https included, gets its page."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), PageServer)
+    d = temp_dir("desktop-tls-")
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                    "-subj", "/CN=loopback", "-keyout", f"{d}/key.pem", "-out", f"{d}/cert.pem"],
+                   check=True, capture_output=True, timeout=60)
+    server.tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    server.tls.load_cert_chain(f"{d}/cert.pem", f"{d}/key.pem")
+    server.asked = []
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server.server_address[1]
+
+
+def program_env(env, port):
+    env = dict(env)
+    env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+    # Every address goes through the page server, as through a proxy.
+    env["QTWEBENGINE_CHROMIUM_FLAGS"] = f"--proxy-server=http://127.0.0.1:{port} --ignore-certificate-errors --disable-gpu"
+    env["LC_ALL"] = env["LANG"] = "C.UTF-8"
+    env.pop("LANGUAGE", None)
+    return env
+
+
+# ---------------------------------------------------------------- AT-SPI (both platforms)
+
+class Atspi:
+    def __init__(self, env):
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
+        import pyatspi  # noqa: imported once the bus is known
+        self.pyatspi = pyatspi
+
+    def apps(self):
+        try:
+            desk = self.pyatspi.Registry.getDesktop(0)
+            return [a for a in desk if a is not None and a.name.startswith("lottoworla")]
+        except Exception:
+            return []
+
+    def frames(self):
+        out = []
+        for app in self.apps():
+            try:
+                for i in range(app.childCount):
+                    c = app.getChildAtIndex(i)
+                    if c is not None and c.getState().contains(self.pyatspi.STATE_SHOWING):
+                        out.append(c)
+            except Exception:
+                pass
+        return out
+
+    def frame(self, name):
+        for f in self.frames():
+            try:
+                if name(f.name) if callable(name) else f.name == name:
+                    return f
+            except Exception:
+                pass
+        return None
+
+    def find(self, root, pred, depth=0):
+        try:
+            if pred(root):
+                return root
+            if depth > 12:
+                return None
+            for i in range(root.childCount):
+                hit = self.find(root.getChildAtIndex(i), pred, depth + 1)
+                if hit is not None:
+                    return hit
+        except Exception:
+            pass
+        return None
+
+    def showing(self, acc):
+        return acc.getState().contains(self.pyatspi.STATE_SHOWING)
+
+    def named(self, root, name, role=None):
+        return self.find(root, lambda a: a.name == name and self.showing(a)
+                         and (role is None or a.getRoleName() == role))
+
+    def press(self, acc):
+        action = acc.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        for n in ("Press", "press", "click", "Toggle"):
+            if n in names:
+                return action.doAction(names.index(n))
+        return action.doAction(0)
+
+    def press_detached(self, env, frame, name, role):
+        """Presses a control whose action returns only once the modal window it opens has
+        closed, from a process of its own."""
+        return start([sys.executable, os.path.abspath(__file__), "--press", frame, name, role],
+                     env)
+
+    def texts(self, root):
+        out = []
+        self.find(root, lambda a: out.append(a.name) and False)
+        return out
+
+
+# ---------------------------------------------------------------- X11
+
+class X11:
+    def __init__(self, env):
+        self.env = env
+
+    def x(self, *cmd):
+        return run(list(cmd), self.env)
+
+    def clients(self):
+        m = re.search(r"# (.*)", self.x("xprop", "-root", "_NET_CLIENT_LIST_STACKING"))
+        return [int(w, 16) for w in re.findall(r"0x[0-9a-f]+", m.group(1))] if m else []
+
+    def prop(self, wid, name):
+        out = self.x("xprop", "-id", hex(wid), name)
+        m = re.search(r"[=:]\s*(.*)", out)
+        return m.group(1).strip() if m and "not found" not in out else ""
+
+    def title(self, wid):
+        v = self.prop(wid, "_NET_WM_NAME")
+        return v.strip('"') if v else ""
+
+    def is_ours(self, wid):
+        return "lottoworla" in self.prop(wid, "WM_CLASS")
+
+    def windows(self):
+        return [w for w in self.clients() if self.is_ours(w)]
+
+    def describe(self):
+        """Every window of the program the window manager lists, for a failure message."""
+        return [(hex(w), self.title(w), self.prop(w, "WM_CLASS"), self.state(w))
+                for w in self.windows()] + [f"active {hex(self.active())}"]
+
+    def window(self, pred):
+        for w in self.windows():
+            if pred(w):
+                return w
+        return None
+
+    def geometry(self, wid):
+        out = self.x("xwininfo", "-id", hex(wid))
+        g = {k: int(v) for k, v in re.findall(r"(Absolute upper-left [XY]|Width|Height):\s+(-?\d+)",
+                                             out)}
+        if len(g) < 4:
+            return None
+        return g["Absolute upper-left X"], g["Absolute upper-left Y"], g["Width"], g["Height"]
+
+    def frame_rect(self, wid):
+        g = self.geometry(wid)
+        if not g:
+            return None
+        ext = [int(v) for v in re.findall(r"\d+", self.prop(wid, "_NET_FRAME_EXTENTS"))] or [0] * 4
+        left, right, top, bottom = ext
+        return g[0] - left, g[1] - top, g[2] + left + right, g[3] + top + bottom
+
+    def active(self):
+        m = re.search(r"window id # (0x[0-9a-f]+)", self.x("xprop", "-root", "_NET_ACTIVE_WINDOW"))
+        return int(m.group(1), 16) if m else 0
+
+    def state(self, wid):
+        return self.prop(wid, "_NET_WM_STATE")
+
+    def key(self, *keys):
+        self.x("xdotool", "key", "--clearmodifiers", *keys)
+
+    def popups(self):
+        shown = re.findall(r"\d+", self.x("xdotool", "search", "--onlyvisible", "--class",
+                                          "lottoworla"))
+        managed = set(self.clients())
+        return [w for w in map(int, shown) if w not in managed]
+
+    def menu(self, *keys):
+        """Menu access keys, each one once the menu it opens is on the screen."""
+        base = len(self.popups())  # a tooltip may be showing
+        for n, k in enumerate(keys):
+            self.key(k)
+            if n + 1 < len(keys) and not wait_for(lambda: len(self.popups()) > base + n, 5):
+                fail("menu", f"no menu open after {' '.join(keys[:n + 1])}")
+
+    def min_max(self, wid):
+        out = self.x("xprop", "-id", hex(wid), "WM_NORMAL_HINTS")
+        mn = re.search(r"minimum size: (\d+) by (\d+)", out)
+        mx = re.search(r"maximum size: (\d+) by (\d+)", out)
+        return (mn.groups() if mn else None), (mx.groups() if mx else None)
+
+    def shot(self, wid, path):
+        x, y, w, h = self.frame_rect(wid)
+        self.x("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage", path)
+
+
+def centred(rect):
+    x, y, w, h = rect
+    return abs(x + w / 2 - SCREEN_W / 2) <= 1 and abs(y + h / 2 - SCREEN_H / 2) <= 1
+
+
+def start_x11(env):
+    r, w = os.pipe()
+    start(["Xvfb", "-displayfd", str(w), "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24",
+           "-nolisten", "tcp", "-noreset"], env, pass_fds=(w,))
+    os.close(w)
+    with os.fdopen(r) as f:
+        env["DISPLAY"] = ":" + f.readline().strip()
+    start_session_bus(env)
+    wm = {"openbox": ["openbox"],
+          "mutter": ["mutter", "--x11", "--replace", "--sm-disable"],
+          "kwin": ["kwin_x11", "--replace"]}[WM]
+    start(wm, env)
+    x = X11(env)
+    # The window manager is up once it names itself on the root window.
+    if not wait_for(lambda: "window id" in x.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 60):
+        fail(WM, "the window manager did not come up in 60 s")
+        sys.exit(1)
+    return x
+
+
+def x11_checks(env, port):
+    x = start_x11(env)
+    penv = program_env(env, port)
+    penv["QT_QPA_PLATFORM"] = "xcb"
+    at = Atspi(env)
+
+    # 1. The splash: centred, holding the keyboard, gone at the first key. The pointer stays
+    # out of the way (a tooltip would be one more window).
+    x.x("xdotool", "mousemove", "0", "0")
+    prog = start([PROGRAM], penv)
+    splash = wait_for(lambda: x.window(lambda w: x.title(w) != MAIN_TITLE), 60)
+    if not splash:
+        fail("splash", "no window of the program appeared in 60 s")
+        return
+    rect = wait_for(lambda: x.frame_rect(splash), 5)
+    check(rect and centred(rect), "splash", "frame centred on the 1600x1000 screen", rect)
+    focused = wait_for(lambda: x.active() == splash, 3)
+    check(focused, "splash", "the keyboard focus (_NET_ACTIVE_WINDOW)",
+          f"active window {hex(x.active())}")
+    x.key("shift")  # a modifier key alone
+    pressed = time.monotonic()
+    main = wait_for(lambda: x.window(lambda w: x.title(w) == MAIN_TITLE), 30)
+    if not main:
+        fail("main window", "did not appear after a key on the splash")
+        return
+    # A figure, not a check: the splash's own timer hands over 5 s after it loads.
+    print(f"     main window mapped {time.monotonic() - pressed:.2f} s after the key", flush=True)
+    gone = wait_for(lambda: splash not in x.windows(), 10)
+    check(gone, "splash", "gone once the main window shows", "still mapped")
+
+    # 2. The main window: centred counting its frame, fixed in size, holding the keyboard.
+    rect = wait_for(lambda: (lambda r: r if r and centred(r) else None)(x.frame_rect(main)), 5)
+    check(rect, "main window", "frame centred on the screen",
+          f"frame {x.frame_rect(main)} extents {x.prop(main, '_NET_FRAME_EXTENTS')}")
+    mn, mx = x.min_max(main)
+    check(mn and mn == mx, "main window", "WM_NORMAL_HINTS minimum = maximum", (mn, mx))
+    check(wait_for(lambda: x.active() == main, 10), "main window", "the keyboard after the splash",
+          f"active window {hex(x.active())}")
+    if os.environ.get("LOTTO_SCREENSHOT_DIR"):
+        time.sleep(0.5)  # the last paint after the focus change; the picture is not checked
+        x.shot(main, os.path.join(os.environ["LOTTO_SCREENSHOT_DIR"], f"desktop-{WM}.png"))
+
+    # 3. The close box on the title bar does nothing (the About box below is the sync point).
+    x.x("wmctrl", "-i", "-c", hex(main))
+
+    # 4. About, through the menu access keys: modal, above the main window, keyboard back.
+    def dialog_checks(name, keys, close_keys):
+        x.menu(*keys)
+        d = wait_for(lambda: x.window(lambda w: w != main and x.title(w) != MAIN_TITLE
+                                      and w != splash), 20)
+        if not check(d, name, f"appears on {' '.join(keys)}", x.windows()):
+            return
+        check("_NET_WM_STATE_MODAL" in x.state(d), name, "_NET_WM_STATE_MODAL", x.state(d))
+        check(hex(main)[2:] in x.prop(d, "WM_TRANSIENT_FOR"), name, "transient for the main window",
+              x.prop(d, "WM_TRANSIENT_FOR"))
+        stack = x.clients()
+        check(main in stack and d in stack and stack.index(d) > stack.index(main), name,
+              "stacked above the main window", [hex(w) for w in stack])
+        check(wait_for(lambda: x.active() == d, 10), name, "the keyboard focus",
+              f"active {hex(x.active())}")
+        x.key(*close_keys)
+        closed = wait_for(lambda: d not in x.windows(), 10)
+        check(closed, name, f"closes on {' '.join(close_keys)}", "still mapped")
+        check(wait_for(lambda: x.active() == main, 10), name,
+              "gives the keyboard back to the main window when closed",
+              f"active {hex(x.active())}")
+
+    dialog_checks("About box", ["alt+a", "a"], ["Escape"])
+    check(main in x.windows(), "main window", "still open after its close box was pressed",
+          "it went")
+    dialog_checks("luck-word editor", ["alt+f", "a"], ["Escape"])
+
+    # 5. Esc on a game panel goes back to the selection screen (read through AT-SPI).
+    frame = wait_for(lambda: at.frame(MAIN_TITLE), 20)
+    if check(frame, "main window", "in the accessibility tree", [f.name for f in at.frames()]):
+        pic = wait_for(lambda: at.find(frame, lambda a: a.getRoleName() == "push button"
+                                       and "649" in a.name and at.showing(a)), 10)
+        if check(pic, "main window", "the Lotto 649 picture as a button", at.texts(frame)):
+            at.press(pic)
+            gen = wait_for(lambda: at.named(frame, "Generate"), 10)
+            if check(gen, "main window", "the game panel after the picture", at.texts(frame)):
+                x.key("Escape")
+                back = wait_for(lambda: not at.named(frame, "Generate"), 10)
+                check(back, "main window", "Esc goes back to the selection screen",
+                      "the Generate button still showing")
+
+    # 6. Help: fixed in size.
+    x.key("F1")
+    help_ = wait_for(lambda: x.window(lambda w: x.title(w) == "Help"), 20)
+    if check(help_, "Help", "appears on F1", [x.title(w) for w in x.windows()]):
+        mn, mx = wait_for(lambda: (lambda m: m if m[0] and m[0] == m[1] else None)(
+            x.min_max(help_)), 5) or x.min_max(help_)
+        check(mn and mn == mx, "Help", "WM_NORMAL_HINTS minimum = maximum (no resizing)", (mn, mx))
+        x.x("wmctrl", "-i", "-c", hex(help_))
+        wait_for(lambda: help_ not in x.windows(), 10)
+
+    # 7. The browser, through File, Internet, first link: maximised, the loopback page shown.
+    x.menu("alt+f", "i", "Return")
+    browser = wait_for(lambda: x.window(lambda w: w != main and x.title(w) not in (
+        MAIN_TITLE, "Help")), 60)
+    if check(browser, "browser window", "appears on File, Internet, first link",
+             [x.title(w) for w in x.windows()]):
+        maxed = wait_for(lambda: "MAXIMIZED_VERT" in x.state(browser)
+                         and "MAXIMIZED_HORZ" in x.state(browser), 20)
+        check(maxed, "browser window", "_NET_WM_STATE_MAXIMIZED_VERT and _HORZ", x.describe())
+        page = wait_for(lambda: x.title(browser) == PAGE_TITLE, 60)
+        check(page, "browser window", f"title '{PAGE_TITLE}' from the loopback page",
+              x.describe())
+        x.x("wmctrl", "-i", "-c", hex(browser))
+        wait_for(lambda: browser not in x.windows(), 20)
+
+    # 8. File, Exit, Yes: the program ends, nothing of it left.
+    check(wait_for(lambda: x.active() == main, 10), "main window",
+          "the keyboard back after the browser closed", f"active {hex(x.active())}")
+    x.menu("alt+f", "x")
+    box = wait_for(lambda: x.window(lambda w: w != main and x.title(w) != MAIN_TITLE), 20)
+    if check(box, "Exit question", "appears on File, Exit", [x.title(w) for w in x.windows()]):
+        check(wait_for(lambda: x.active() == box, 10), "Exit question", "the keyboard focus",
+              f"active {hex(x.active())}")
+        x.key("alt+y")
+    try:
+        prog.wait(30)
+    except subprocess.TimeoutExpired:
+        pass
+    check(prog.poll() is not None, "program", "ended after File, Exit, Yes", "still running")
+    left = wait_for(lambda: not session_pids(prog.pid), 15)
+    check(left, "program", "no process left", session_pids(prog.pid))
+    stop(prog)
+
+    # 9. A click on the splash hands over too.
+    prog = start([PROGRAM], penv)
+    splash = wait_for(lambda: x.window(lambda w: x.title(w) != MAIN_TITLE), 60)
+    if check(splash, "splash", "appears at the second start", "nothing"):
+        sx, sy, sw, sh = x.geometry(splash)
+        x.x("xdotool", "mousemove", str(sx + sw // 2), str(sy + sh // 2), "click", "1")
+        main = wait_for(lambda: x.window(lambda w: x.title(w) == MAIN_TITLE), 30)
+        check(main, "splash", "hands over on a click", "no main window")
+        check(wait_for(lambda: splash not in x.windows(), 10), "splash",
+              "gone after the click", "still mapped")
+    stop(prog)
+
+
+# ---------------------------------------------------------------- Wayland
+
+def wayland_checks(env, port):
+    env["WAYLAND_DISPLAY"] = f"lotto-desktop-{os.getpid()}"
+    start_session_bus(env)
+    start(["weston", "--backend=headless-backend.so", f"--socket={env['WAYLAND_DISPLAY']}",
+           f"--width={SCREEN_W}", f"--height={SCREEN_H}", "--debug", "--use-pixman",
+           "--idle-time=0"], env)
+    sock = os.path.join(env["XDG_RUNTIME_DIR"], env["WAYLAND_DISPLAY"])
+    if not wait_for(lambda: os.path.exists(sock), 60):
+        fail("weston", "no Wayland socket in 60 s")
+        return
+    penv = program_env(env, port)
+    penv["QT_QPA_PLATFORM"] = "wayland"
+    # weston's headless back end has no seat, which no desktop session lacks: Qt 6.4's
+    # Wayland input context then reads the missing seat as soon as a text box draws its
+    # cursor, and the program dies. Without an input context nothing reads it.
+    penv["QT_IM_MODULE"] = "none"
+    at = Atspi(env)
+    prog = start([PROGRAM], penv)
+
+    splash = wait_for(lambda: at.find(at.apps()[0], lambda a: a.getRoleName() == "frame"
+                                      and at.showing(a) and a.name != MAIN_TITLE)
+                      if at.apps() else None, 60)
+    check(splash, "splash", "shows", "no window of the program in the accessibility tree")
+    main = wait_for(lambda: at.frame(MAIN_TITLE), 60)
+    if not check(main, "main window", "shows after the splash", [f.name for f in at.frames()]):
+        return
+    check(prog.poll() is None, "program", "still running", prog.poll())
+
+    # A Generate run: Lotto 649, Generate, six numbers on the board.
+    pic = wait_for(lambda: at.find(main, lambda a: a.getRoleName() == "push button"
+                                   and "649" in a.name and at.showing(a)), 10)
+    if check(pic, "main window", "the Lotto 649 picture", at.texts(main)):
+        at.press(pic)
+        gen = wait_for(lambda: at.named(main, "Generate"), 10)
+        if check(gen, "main window", "the Generate button", at.texts(main)):
+            at.press(gen)
+            filled = wait_for(lambda: (lambda t: t if len(t) == 6 else None)(
+                [n for n in at.texts(main) if re.match(r"Number \d of 6: \d+$", n or "")]), 60)
+            check(filled, "main window", "six numbers after Generate",
+                  [n for n in at.texts(main) if (n or "").startswith("Number")])
+    if os.environ.get("LOTTO_SCREENSHOT_DIR"):
+        shot = os.path.join(os.environ["LOTTO_SCREENSHOT_DIR"], "desktop-weston.png")
+        d = temp_dir("desktop-shot-")
+        subprocess.run(["weston-screenshooter"], env=env, cwd=d, timeout=30)
+        pngs = [f for f in os.listdir(d) if f.endswith(".png")]
+        if pngs:
+            os.replace(os.path.join(d, pngs[0]), shot)
+
+    # Help, then the browser from File, Internet, first link, on the loopback page.
+    helpitem = at.find(main, lambda a: a.name == "Help" and a.getRoleName() == "menu item")
+    if check(helpitem, "main window", "a Help menu item", "none"):
+        at.press(helpitem)
+        check(wait_for(lambda: at.frame("Help"), 20), "Help", "shows",
+              [f.name for f in at.frames()])
+    link = at.find(main, lambda a: a.name == "Lotto Result's Site." and
+                   a.getRoleName() == "menu item")
+    if check(link, "main window", "the File, Internet link menu item", "none"):
+        at.press(link)
+        page = wait_for(lambda: at.frame(PAGE_TITLE), 90)
+        check(page, "browser window", f"shows the loopback page '{PAGE_TITLE}'",
+              [f.name for f in at.frames()])
+    check(prog.poll() is None, "program", "still running after the browser", prog.poll())
+
+    # The modal windows, opened and closed through their own controls.
+    for title, opener, role in (("About Orvek's Lotto Worla Generator", "About...", "menu item"),
+                                ("Add/Remove Vorla", "Add/Remove Vorla", "push button")):
+        at.press_detached(env, MAIN_TITLE, opener, role)
+        d = wait_for(lambda: at.frame(title), 20)
+        if check(d, title, "shows", [f.name for f in at.frames()]):
+            at.press_detached(env, title, "OK", "push button")
+            check(wait_for(lambda: not at.frame(title), 20), title, "closes on its OK button",
+                  "still showing")
+
+    # File, Exit, Yes: the program ends, nothing of it left.
+    at.press_detached(env, MAIN_TITLE, "Exit", "menu item")
+    box = wait_for(lambda: at.frame(lambda n: n not in (MAIN_TITLE, "Help", PAGE_TITLE)), 20)
+    if check(box, "Exit question", "shows", [f.name for f in at.frames()]):
+        at.press_detached(env, box.name, "Yes", "push button")
+    try:
+        prog.wait(30)
+    except subprocess.TimeoutExpired:
+        pass
+    check(prog.poll() == 0, "program", "ended with 0 after File, Exit, Yes", prog.poll())
+    check(wait_for(lambda: not session_pids(prog.pid), 15), "program", "no process left",
+          session_pids(prog.pid))
+    stop(prog)
+
+
+def press(frame, name, role):
+    at = Atspi(os.environ)
+    f = wait_for(lambda: at.frame(frame), 10)
+    c = f and wait_for(lambda: at.find(f, lambda a: a.name == name and a.getRoleName() == role), 10)
+    if c:
+        at.press(c)
+
+
+def main():
+    if sys.argv[1] == "--press":
+        signal.alarm(0)
+        os.unlink(LOG.name)
+        return press(*sys.argv[2:5])
+    env = base_env()
+    port = start_page_server()
+    t0 = time.monotonic()
+    try:
+        (wayland_checks if WM == "weston" else x11_checks)(env, port)
+    finally:
+        cleanup()
+        print(f"[{WM}] {time.monotonic() - t0:.1f} s", flush=True)
+    if failures:
+        print(f"The servers' and the program's output: {LOG.name}")
+        print(f"\n{len(failures)} check(s) failed:\n  " + "\n  ".join(failures))
+        sys.exit(1)
+    os.unlink(LOG.name)
+
+
+if __name__ == "__main__":
+    main()
