@@ -4,7 +4,8 @@
 //    (only with --xvfb: the map is seen by the X server);
 //  - the program's memory before any link command (RSS and PSS), and the minimal window's;
 //  - the time from a link command to the first page's title in the window title, the first
-//    time (helper and engine start included) and again with the window open;
+//    time (helper and engine start included) and again with the window open, and how long
+//    the link command itself takes to return;
 //  - the memory of every process of the program while the browser is open, and after the
 //    window was closed again (with the number of processes).
 // Each figure comes from a fresh process, so they do not disturb each other.
@@ -132,15 +133,17 @@ int linkChild()
     report("before_pss_kb", rollupKb(self, "Pss:"));
 
     // From the link command to the page's name in the window title.
-    auto openAndTime = [&]() -> double {
+    // The command itself returns at once: the helper is not waited for.
+    auto openAndTime = [&](const char *returnedKey) -> double {
         QElapsedTimer t;
         t.start();
         w->imglotto649_Click();
+        report(returnedKey, static_cast<double>(t.nsecsElapsed()) / 1e6);
         if (!waitFor([&] { return titleIs(title); }, 60000))
             return -1;
         return static_cast<double>(t.nsecsElapsed()) / 1e6;
     };
-    report("first_open_ms", openAndTime());
+    report("first_open_ms", openAndTime("first_returned_ms"));
     settle(2000);
     report("open_pss_total_kb", treePssKb(self));
     report("open_processes", tree(self).size());
@@ -151,7 +154,7 @@ int linkChild()
             return titleIs(PageServer::defaultTitle(QStringLiteral("/stats/everwon.html-ssi")));
         },
         60000);
-    report("open_again_ms", openAndTime());
+    report("open_again_ms", openAndTime("again_returned_ms"));
 
     // Closed: File, Exit; the helper ends with its window.
     client.closeWindow();
@@ -405,6 +408,9 @@ int main(int argc, char *argv[])
     std::printf("  link command to the page's title: first time %.0f ms (goal under 1000),"
                 " window already open %.0f ms\n",
                 ms("first_open_ms"), ms("open_again_ms"));
+    std::printf("  link command's own run (the main window's event loop waits that long): first"
+                " time %.1f ms, window already open %.1f ms\n",
+                ms("first_returned_ms"), ms("again_returned_ms"));
     std::printf("  browser open: %.1f MB PSS over %.0f processes\n", mb("open_pss_total_kb"),
                 ms("open_processes"));
     std::printf("  after closing it: %.1f MB PSS over %.0f processes; main RSS %.1f MB (%+.1f%% of"

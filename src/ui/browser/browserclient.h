@@ -5,8 +5,10 @@
 
 #include <QJsonObject>
 #include <QObject>
+#include <QPointer>
 #include <QProcess>
 #include <QStringList>
+#include <QTimer>
 
 class QWidget;
 
@@ -14,6 +16,9 @@ class QWidget;
 // which holds frmBrowser, and passes the link commands' steps to it as messages (see
 // browserprotocol.h). The helper ends when its window closes; the next link command starts
 // a fresh one. When this object goes, so does the helper.
+//
+// Starting never blocks: the messages sent while the helper starts wait in a queue, and go
+// to it in order once it says hello.
 class BrowserClient : public QObject, public BrowserWindowInterface
 {
     Q_OBJECT
@@ -23,7 +28,7 @@ public:
         // The helper to start; empty finds lottoworla-browser (BrowserLoader::helperFile).
         QString program;
         QStringList arguments;
-        // How long the helper has to start and say hello.
+        // How long the helper has to start and say hello (timed by the event loop).
         int answerMs = 10000;
     };
 
@@ -31,16 +36,20 @@ public:
     BrowserClient(Options options, QObject *parent);
     ~BrowserClient() override;
 
-    // Starts the helper unless it runs. When it cannot be started or does not answer, tells
-    // the user why in an "Info." box over `parent` and returns false; the next call tries
-    // again.
+    // Starts the helper unless it runs or is starting, and returns at once. When it cannot
+    // be started, ends before its hello, reports a problem in it, or does not answer within
+    // Options::answerMs, the queued messages are dropped and the user is told why in an
+    // "Info." box over `parent`, shown from the event loop; the next call tries again.
+    // Returns false when the start failed at once (the helper program is missing).
     bool ensureRunning(QWidget *parent);
+    // Whether a helper runs, or is starting, with its window not closed.
     bool isRunning() const;
     // The helper's process id, 0 when none runs.
     qint64 helperPid() const;
 
     // The window's state, as the helper answers the describe message (empty when no helper
-    // runs or it did not answer within `timeoutMs`).
+    // runs or it did not answer within `timeoutMs`). Waits, blocking, for the helper's
+    // hello first when it is starting.
     QJsonObject describe(int timeoutMs = 10000);
     // Closes the window as its File, Exit does; the helper then ends.
     void closeWindow();
@@ -58,7 +67,9 @@ Q_SIGNALS:
     void helperEnded();
 
 private:
-    QString start();
+    void start();
+    void fail(const QString &reason);
+    QString noAnswer() const;
     void send(const QString &op, const QJsonObject &fields = {});
     void readMessages();
     void endHelper();
@@ -69,7 +80,11 @@ private:
     std::unique_ptr<BrowserProtocol::Reader> m_reader;
     bool m_helloSeen = false;
     bool m_windowClosed = false;
-    QString m_helloProblem;
+    // Messages waiting for the helper's hello.
+    QList<QByteArray> m_queue;
+    QTimer m_answerTimer;
+    QString m_program;
+    QPointer<QWidget> m_boxParent;
     int m_lastId = 0;
     QJsonObject m_lastState;
 };

@@ -9,9 +9,11 @@ class QWidget;
 
 // The program's one browser window, behind its helper process.
 namespace BrowserLoader {
-// The browser, its helper started first if need be (with the Home and Search pages set).
-// When the helper cannot start, tells the user so in a message box over `parent` and
-// returns nullptr; the next call tries again.
+// The browser, with the Home and Search pages set; its helper is started if need be, without
+// waiting for it: the steps sent meanwhile go to it once it answers. When the helper cannot
+// start, the user is told so in a message box over `parent`, from the event loop, and the
+// steps are dropped; the next call tries again. Returns nullptr when the helper program is
+// missing.
 BrowserWindowInterface *browser(QWidget *parent);
 
 // The program's client, created on first use; starts nothing by itself.

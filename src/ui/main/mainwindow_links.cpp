@@ -62,8 +62,9 @@ void MainWindow::runLink(const LinkRow &row)
 {
     // The address goes into the program-wide variable first.
     Lotto.LinkAddress = LinkTable::address(row);
-    // Load frmBrowser; the first time, this brings in the web engine. When that cannot
-    // be done the user was told why, and nothing else happens.
+    // Load frmBrowser; the first time, this starts the browser's helper without waiting for
+    // it, and the steps below wait for its answer. When it cannot be started the user is told
+    // why, and the steps are dropped.
     BrowserWindowInterface *frmBrowser = BrowserLoader::browser(this);
     if (!frmBrowser)
         return;

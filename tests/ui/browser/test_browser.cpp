@@ -27,6 +27,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -60,14 +61,6 @@ QStringList engineLibrariesInProcess()
     }
     found.removeDuplicates();
     return found;
-}
-
-QList<SeenBox> boxesDuring(const std::function<void()> &action)
-{
-    BoxAnswerer answerer;
-    action();
-    QTest::qWait(50);
-    return answerer.seen();
 }
 
 // Every process below `pid`, from /proc.
@@ -154,7 +147,13 @@ class TestBrowser : public QObject
     }
     void expectOneInfoBox(const std::function<void()> &action, const QString &says)
     {
-        const QList<SeenBox> seen = boxesDuring(action);
+        BoxAnswerer answerer;
+        action();
+        // The command has returned; the box comes from the event loop.
+        QCOMPARE(answerer.seen().size(), 0);
+        QVERIFY(answerer.waitFor(1, 30000));
+        QTest::qWait(50);
+        const QList<SeenBox> seen = answerer.seen();
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen.first().title, QStringLiteral("Info."));
         QCOMPARE(seen.first().icon, QMessageBox::Information);
@@ -198,7 +197,12 @@ private Q_SLOTS:
         QCOMPARE(Lotto.LinkAddress, url(Portal));
         QCOMPARE(w->visiblePanel(), PanelIndex(0));
         qputenv("LOTTOWORLA_BROWSER_HELPER", silent.toUtf8());
-        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent);
+        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent + QStringLiteral(" ended"));
+        // One the system cannot run at all.
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/nonexistent/sh\n");
+        f.close();
+        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent + QStringLiteral(" could not"));
         qunsetenv("LOTTOWORLA_BROWSER_HELPER");
         // Without its helper program the engine cannot run: the helper says so.
         qputenv("QTWEBENGINE_PROCESS_PATH", "/nonexistent/QtWebEngineProcess");
@@ -285,10 +289,45 @@ private Q_SLOTS:
         for (qint64 pid : engine)
             QTRY_VERIFY2_WITH_TIMEOUT(!running(pid), qPrintable(QString::number(pid)), 10000);
         QVERIFY(w->isVisible());
-        const QList<SeenBox> seen = boxesDuring([&] { w->mnuFileCndInfo_Click(); });
-        QCOMPARE(seen.size(), 0);
+        BoxAnswerer answerer;
+        w->mnuFileCndInfo_Click();
         QCOMPARE(list(), QStringList({url(Portal), url(Portal)}));
         QVERIFY(settledOn(Portal));
+        QCOMPARE(answerer.seen().size(), 0);
+    }
+
+    // A helper that waits for a go-ahead: the link commands return, the main window's event
+    // loop runs on, and their steps reach the helper, in order, once it answers.
+    void linksReturnWhileTheHelperStarts()
+    {
+        closeBrowser();
+        const QTemporaryDir dir;
+        const QString go = dir.filePath(QStringLiteral("go"));
+        const QString standIn = dir.filePath(QStringLiteral("slow-helper"));
+        QFile f(standIn);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("#!/bin/sh\nwhile [ ! -e '%1' ]; do sleep 0.05; done\n"
+                               "exec '%2' \"$@\"\n")
+                    .arg(go, BrowserLoader::helperFile())
+                    .toUtf8());
+        f.close();
+        f.setPermissions(f.permissions() | QFile::ExeOwner);
+        BoxAnswerer answerer;
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(10);
+        qputenv("LOTTOWORLA_BROWSER_HELPER", standIn.toUtf8());
+        w->mnuFileCndInfo_Click();
+        w->mnuFileInternetEverWon_Click();
+        qunsetenv("LOTTOWORLA_BROWSER_HELPER");
+        QTRY_VERIFY(ticks >= 5);
+        QVERIFY(client().isRunning());
+        QVERIFY(QFile(go).open(QIODevice::WriteOnly));
+        const QString everWon = url(Stats + QStringLiteral("/everwon.html-ssi"));
+        QCOMPARE(list(), QStringList({url(Portal), url(Portal), everWon}));
+        QVERIFY(settledOn(Stats + QStringLiteral("/everwon.html-ssi")));
+        QCOMPARE(answerer.seen().size(), 0);
     }
 
     void arrowLabelsDoNothing()
@@ -404,10 +443,11 @@ private Q_SLOTS:
                             {QStringLiteral("-c"), QStringLiteral("exec sleep 30")},
                             300},
                            nullptr);
-        const QList<SeenBox> seen = boxesDuring([&] { QVERIFY(!mute.ensureRunning(nullptr)); });
-        QCOMPARE(seen.size(), 1);
-        QVERIFY2(seen.first().text.contains(QStringLiteral("did not answer")),
-                 qPrintable(seen.first().text));
+        BoxAnswerer answerer;
+        QVERIFY(mute.ensureRunning(nullptr));
+        QVERIFY(answerer.waitFor(1, 30000));
+        QVERIFY2(answerer.seen().first().text.contains(QStringLiteral("did not answer")),
+                 qPrintable(answerer.seen().first().text));
         QVERIFY(!mute.isRunning());
     }
 
