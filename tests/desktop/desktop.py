@@ -490,18 +490,24 @@ def x11_checks(env, port):
 
     # 7. The browser, through File, Internet, first link: maximised, the loopback page shown.
     x.menu("alt+f", "i", "Return")
-    browser = wait_for(lambda: x.window(lambda w: w != main and x.title(w) not in (
-        MAIN_TITLE, "Help")), 60)
-    if check(browser, "browser window", "appears on File, Internet, first link",
+    # The helper may replace its first native window when the web view joins it, so every
+    # wait looks the browser window up again instead of holding on to the first id.
+    def browser():
+        return x.window(lambda w: x.prop(w, "WM_CLASS").startswith('"lottoworla-browser"'))
+
+    def maximised(w):
+        return w and "MAXIMIZED_VERT" in x.state(w) and "MAXIMIZED_HORZ" in x.state(w)
+
+    if check(wait_for(browser, 60), "browser window", "appears on File, Internet, first link",
              [x.title(w) for w in x.windows()]):
-        maxed = wait_for(lambda: "MAXIMIZED_VERT" in x.state(browser)
-                         and "MAXIMIZED_HORZ" in x.state(browser), 20)
+        maxed = wait_for(lambda: maximised(browser()), 20)
         check(maxed, "browser window", "_NET_WM_STATE_MAXIMIZED_VERT and _HORZ", x.describe())
-        page = wait_for(lambda: x.title(browser) == PAGE_TITLE, 60)
+        page = wait_for(lambda: (w := browser()) and x.title(w) == PAGE_TITLE, 60)
         check(page, "browser window", f"title '{PAGE_TITLE}' from the loopback page",
               x.describe())
-        x.x("wmctrl", "-i", "-c", hex(browser))
-        wait_for(lambda: browser not in x.windows(), 20)
+        if browser():
+            x.x("wmctrl", "-i", "-c", hex(browser()))
+        wait_for(lambda: browser() is None, 20)
 
     # 8. File, Exit, Yes: the program ends, nothing of it left.
     check(wait_for(lambda: x.active() == main, 10), "main window",

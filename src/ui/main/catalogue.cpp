@@ -1,11 +1,13 @@
 #include "ui/main/catalogue.h"
 
 namespace {
-// Every game can be drawn and names its own controls.
+// Every game can be drawn and names its own controls. (Its rules function is not checked
+// here: with the sanitizers on, the compiler cannot compare a function's address at compile
+// time.)
 constexpr bool consistent()
 {
     for (const GameInfo &g : kGameTable) {
-        if (!g.draw.valid() || !g.rules || !g.frameName || !g.labelBase || !g.linkImageName)
+        if (!g.draw.valid() || !g.frameName || !g.labelBase || !g.linkImageName)
             return false;
     }
     return true;
