@@ -16,6 +16,7 @@
 // --program measures the start-up and idle memory of another build of the program.
 
 #include "../../tests/ui/browser/pageserver.h"
+#include "../../tests/ui/browser/processtree.h"
 
 #include "app/program.h"
 #include "ui/browser/browserclient.h"
@@ -70,31 +71,10 @@ long rollupKb(qint64 pid, const char *field)
     return 0;
 }
 
-// `pid` and every process below it.
-QList<qint64> tree(qint64 pid)
-{
-    QHash<qint64, qint64> parentOf;
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray s = stat.readAll();
-        const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields.at(0) != "Z")
-            parentOf.insert(entry.toLongLong(), fields.at(1).toLongLong());
-    }
-    QList<qint64> found{pid};
-    for (qsizetype i = 0; i < found.size(); ++i)
-        for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it)
-            if (it.value() == found.at(i))
-                found << it.key();
-    return found;
-}
-
 long treePssKb(qint64 pid)
 {
     long total = 0;
-    for (qint64 p : tree(pid))
+    for (qint64 p : ProcessTree::withDescendants(pid))
         total += rollupKb(p, "Pss:");
     return total;
 }
@@ -146,7 +126,7 @@ int linkChild()
     report("first_open_ms", openAndTime("first_returned_ms"));
     settle(2000);
     report("open_pss_total_kb", treePssKb(self));
-    report("open_processes", tree(self).size());
+    report("open_processes", ProcessTree::withDescendants(self).size());
     // With the window open on another page, the same link again.
     w->mnuFileInternetEverWon_Click();
     waitFor(
@@ -162,7 +142,7 @@ int linkChild()
     settle(2000);
     report("closed_rss_kb", rollupKb(self, "Rss:"));
     report("closed_pss_total_kb", treePssKb(self));
-    report("closed_processes", tree(self).size());
+    report("closed_processes", ProcessTree::withDescendants(self).size());
     return 0;
 }
 

@@ -5,6 +5,7 @@
 // program killed with SIGKILL.
 
 #include "pageserver.h"
+#include "processtree.h"
 #include "support/testsupport.h"
 
 #include "shared/lotto.h"
@@ -63,37 +64,13 @@ QStringList engineLibrariesInProcess()
     return found;
 }
 
-// Every process below `pid`, from /proc.
+// Every live process below `pid`.
 QList<qint64> descendants(qint64 pid)
 {
-    QHash<qint64, qint64> parentOf;
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1)
-            parentOf.insert(entry.toLongLong(), fields.at(1).toLongLong());
-    }
-    QList<qint64> found{pid};
-    for (qsizetype i = 0; i < found.size(); ++i)
-        for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it)
-            if (it.value() == found.at(i))
-                found << it.key();
-    found.removeFirst();
-    return found;
+    return ProcessTree::withDescendants(pid).mid(1);
 }
 
-// Whether `pid` still runs (a zombie waiting to be collected has ended).
-bool running(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray text = stat.readAll();
-    return text.mid(text.lastIndexOf(')') + 2, 1) != "Z";
-}
+using ProcessTree::running;
 } // namespace
 
 class TestBrowser : public QObject

@@ -39,6 +39,15 @@ QJsonObject message(const char *op, QJsonObject fields = {})
     fields.insert(QStringLiteral("op"), QLatin1String(op));
     return fields;
 }
+
+// Starts the helper as the program does, this process standing in for the program.
+bool startHelper(QProcess &helper)
+{
+    helper.start(
+        QStringLiteral(LOTTO_BROWSER_HELPER),
+        {QStringLiteral("--parent-pid"), QString::number(QCoreApplication::applicationPid())});
+    return helper.waitForStarted();
+}
 } // namespace
 
 class TestBrowserWindow : public QObject
@@ -349,10 +358,7 @@ private Q_SLOTS:
     void helperEndsWithItsChannel()
     {
         QProcess helper;
-        helper.start(
-            QStringLiteral(LOTTO_BROWSER_HELPER),
-            {QStringLiteral("--parent-pid"), QString::number(QCoreApplication::applicationPid())});
-        QVERIFY(helper.waitForStarted());
+        QVERIFY(startHelper(helper));
         QTRY_VERIFY_WITH_TIMEOUT(helper.canReadLine(), 30000);
         helper.write(BrowserProtocol::encode(QStringLiteral("load"),
                                              {{QStringLiteral("address"), url(Results)}}));
@@ -385,10 +391,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, input);
         QFETCH(QString, logged);
         QProcess helper;
-        helper.start(
-            QStringLiteral(LOTTO_BROWSER_HELPER),
-            {QStringLiteral("--parent-pid"), QString::number(QCoreApplication::applicationPid())});
-        QVERIFY(helper.waitForStarted());
+        QVERIFY(startHelper(helper));
         QTRY_VERIFY_WITH_TIMEOUT(helper.canReadLine(), 30000);
         QVERIFY(helper.readLine().contains("\"op\":\"hello\""));
         helper.write(BrowserProtocol::encode(QStringLiteral("load"),
