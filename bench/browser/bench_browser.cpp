@@ -1,5 +1,6 @@
 // Memory and speed of the browser window, measured on the real program against a page
-// server on 127.0.0.1, beside a minimal Qt Widgets window (one QLabel) as the reference:
+// server on 127.0.0.1, beside a minimal Qt Widgets window (one QLabel, a program that links
+// Qt Widgets alone: bench_minimal_window) as the reference:
 //  - start-up of the program to its first (splash) window mapped, and of the minimal window
 //    (only with --xvfb: the map is seen by the X server);
 //  - the program's memory before any link command (RSS and PSS), and the minimal window's;
@@ -28,7 +29,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
 #include <QProcess>
 #include <QThread>
 
@@ -144,15 +144,6 @@ int linkChild()
     report("closed_pss_total_kb", treePssKb(self));
     report("closed_processes", ProcessTree::withDescendants(self).size());
     return 0;
-}
-
-// The reference: a minimal Qt Widgets window.
-int minimalChild(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Minimal window"));
-    label.show();
-    return QApplication::exec();
 }
 
 struct Figures
@@ -333,8 +324,6 @@ int main(int argc, char *argv[])
             Program::installFontSubstitutes();
             return linkChild();
         }
-        if (a == "--minimal")
-            return minimalChild(argc, argv);
         if (a == "--runs" && i + 1 < argc)
             runs = std::max(1, atoi(argv[++i]));
         else if (a == "--xvfb")
@@ -358,8 +347,8 @@ int main(int argc, char *argv[])
     for (int r = 0; r < runs; ++r) {
         if (xvfb) {
             measureStart(display, env, program, {}, QStringLiteral("program_"), f);
-            measureStart(display, env, QCoreApplication::applicationFilePath(),
-                         {QStringLiteral("--minimal")}, QStringLiteral("minimal_"), f);
+            measureStart(display, env, QStringLiteral(LOTTO_MINIMAL_WINDOW), {},
+                         QStringLiteral("minimal_"), f);
         }
         f.add(runLinkChild(env));
     }

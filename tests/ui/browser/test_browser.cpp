@@ -42,22 +42,33 @@ const QString Zodiac = QStringLiteral("/zodiac");
 const QString Portal = QStringLiteral("/portal");
 const QString Search = QStringLiteral("/search");
 
-// The libraries of the web engine and of the graphics driver stack it brings, mapped into
-// this process. (The dispatch stubs libGLX.so.0, libOpenGL.so.0, libEGL.so.1 and
-// libGLdispatch.so.0 are not counted: Qt's GUI library itself links them.)
-QStringList engineLibrariesInProcess()
+// The graphics driver stack: Mesa's drivers and the LLVM they compile shaders with. (The
+// dispatch stubs libGLX.so.0, libOpenGL.so.0, libEGL.so.1 and libGLdispatch.so.0 are not
+// counted: Qt's GUI library itself links them.)
+bool isGraphicsDriver(const QString &file)
 {
-    QFile maps(QStringLiteral("/proc/self/maps"));
+    return file.startsWith(QLatin1String("libLLVM")) || file.startsWith(QLatin1String("libGL.")) ||
+           file.startsWith(QLatin1String("libGLX_")) ||
+           file.startsWith(QLatin1String("libEGL_")) || file.contains(QLatin1String("_dri.so"));
+}
+
+// The web engine and what it brings along.
+bool isEngine(const QString &file)
+{
+    return file.startsWith(QLatin1String("libQt6WebEngine")) ||
+           file.startsWith(QLatin1String("libQt6Quick")) || isGraphicsDriver(file);
+}
+
+// The libraries of one kind mapped into process `pid`.
+QStringList librariesMapped(qint64 pid, bool (*kind)(const QString &))
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
     if (!maps.open(QIODevice::ReadOnly))
-        return {QStringLiteral("(no /proc/self/maps)")};
+        return {QStringLiteral("(no maps for %1)").arg(pid)};
     QStringList found;
     for (const QByteArray &line : maps.readAll().split('\n')) {
         const QString file = QString::fromUtf8(line.mid(line.lastIndexOf('/') + 1));
-        if (file.startsWith(QLatin1String("libQt6WebEngine")) ||
-            file.startsWith(QLatin1String("libQt6Quick")) ||
-            file.startsWith(QLatin1String("libLLVM")) || file.startsWith(QLatin1String("libGL.")) ||
-            file.startsWith(QLatin1String("libGLX_")) ||
-            file.startsWith(QLatin1String("libEGL_")) || file.contains(QLatin1String("_dri.so")))
+        if (kind(file))
             found << file;
     }
     found.removeDuplicates();
@@ -357,7 +368,13 @@ private Q_SLOTS:
     {
         // Link commands have run above, and a helper runs now.
         QVERIFY(client().isRunning());
-        QCOMPARE(engineLibrariesInProcess(), QStringList());
+        QCOMPARE(librariesMapped(QCoreApplication::applicationPid(), isEngine), QStringList());
+        // With no GPU to draw on, the helper draws in software, without OpenGL's rasteriser.
+        const bool gpu = !QDir(QStringLiteral("/dev/dri"))
+                              .entryList({QStringLiteral("renderD*")}, QDir::System)
+                              .isEmpty();
+        if (!gpu)
+            QCOMPARE(librariesMapped(client().helperPid(), isGraphicsDriver), QStringList());
     }
 
     void twoProgramsHaveTheirOwnWindows()

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QWebEngineView>
@@ -353,6 +354,22 @@ private Q_SLOTS:
         QCOMPARE(host.state().value(QStringLiteral("loaded")).toBool(), false);
     }
 
+    // Only a render node this user can open counts as a graphics device.
+    void graphicsDeviceIsARenderNode()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const auto touch = [&](const char *name) {
+            QFile f(dir.filePath(QLatin1String(name)));
+            return f.open(QIODevice::WriteOnly);
+        };
+        QVERIFY(!BrowserHost::hasGraphicsDevice(dir.filePath(QStringLiteral("missing"))));
+        QVERIFY(touch("card0"));
+        QVERIFY(!BrowserHost::hasGraphicsDevice(dir.path()));
+        QVERIFY(touch("renderD128"));
+        QVERIFY(BrowserHost::hasGraphicsDevice(dir.path()));
+    }
+
     // The program closing the channel (File, Exit, or its end however it came) ends the
     // helper by itself, page open or not.
     void helperEndsWithItsChannel()
@@ -408,11 +425,8 @@ private Q_SLOTS:
 int main(int argc, char *argv[])
 {
     TestSupport::prepareEnvironment();
-    // As the helper starts: no sandbox for root, and the web view draws through shared graphics
-    // contexts.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // As the helper starts.
+    BrowserHost::prepareEngine();
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     TestBrowserWindow tc;

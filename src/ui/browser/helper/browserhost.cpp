@@ -6,12 +6,17 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QTimer>
 #include <QWebEngineView>
+
+#include <algorithm>
+
+#include <unistd.h>
 
 BrowserHost::BrowserHost()
 {
@@ -24,6 +29,27 @@ BrowserHost::BrowserHost()
 BrowserHost::~BrowserHost()
 {
     delete m_window.data();
+}
+
+void BrowserHost::prepareEngine()
+{
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && !hasGraphicsDevice())
+        qputenv("QT_QUICK_BACKEND", "software");
+    // OpenGL drawing needs the contexts shared from the start; software drawing uses none.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts,
+                                   qgetenv("QT_QUICK_BACKEND") != "software");
+}
+
+bool BrowserHost::hasGraphicsDevice(const QString &folder)
+{
+    const QDir dir(folder);
+    const QStringList nodes =
+        dir.entryList({QStringLiteral("renderD*")}, QDir::System | QDir::Files | QDir::Readable);
+    return std::any_of(nodes.cbegin(), nodes.cend(), [&](const QString &node) {
+        return access(QFile::encodeName(dir.filePath(node)).constData(), R_OK | W_OK) == 0;
+    });
 }
 
 QString BrowserHost::engineProblem()

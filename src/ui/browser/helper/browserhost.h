@@ -16,6 +16,18 @@ public:
     BrowserHost();
     ~BrowserHost() override;
 
+    // Sets this process up for the web engine; call it before the application object exists.
+    //  - Sandbox: the engine will not run as root with its sandbox on (it ends the whole
+    //    process), so only root goes without it; every other user keeps it.
+    //  - Drawing: with a graphics device, pages are composed through OpenGL on it. Without
+    //    one, OpenGL could only be a software rasteriser (Mesa's, LLVM and all): the engine's
+    //    own software compositor then draws the same pages sooner and in far less memory.
+    //    QT_QUICK_BACKEND, when the user sets it, decides instead.
+    static void prepareEngine();
+    // Whether `folder` holds a graphics device this user can open (a DRM render node, the
+    // way Mesa and the vendors' drivers reach the GPU).
+    static bool hasGraphicsDevice(const QString &folder = QStringLiteral("/dev/dri"));
+
     // Empty when the web engine can run here; otherwise why it cannot (shown to the user).
     static QString engineProblem();
 

@@ -78,12 +78,7 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    // The web engine will not run as root with its sandbox on: it ends the whole process.
-    // Only then is the sandbox switched off; every other user keeps it.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    // The web view draws through shared graphics contexts, set up with the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    BrowserHost::prepareEngine();
     QApplication app(argc, argv);
     // The same names as the program: the window goes with the program's on the desktop.
     QApplication::setApplicationName(QStringLiteral("lottoworla"));
