@@ -48,8 +48,8 @@ const QString Search = QStringLiteral("/search");
 bool isGraphicsDriver(const QString &file)
 {
     return file.startsWith(QLatin1String("libLLVM")) || file.startsWith(QLatin1String("libGL.")) ||
-           file.startsWith(QLatin1String("libGLX_")) ||
-           file.startsWith(QLatin1String("libEGL_")) || file.contains(QLatin1String("_dri.so"));
+           file.startsWith(QLatin1String("libGLX_")) || file.startsWith(QLatin1String("libEGL_")) ||
+           file.contains(QLatin1String("_dri.so"));
 }
 
 // The web engine and what it brings along.
