@@ -376,8 +376,8 @@ int main(int argc, char *argv[])
                     " RSS %.1f MB (PSS %.1f MB); %+.1f%% (goal within 10%%)\n",
                     mb("program_rss_kb"), mb("program_pss_kb"), mb("minimal_rss_kb"),
                     mb("minimal_pss_kb"), (mb("program_rss_kb") / mb("minimal_rss_kb") - 1) * 100);
-        std::printf("  of which the main window: while the splash still shows (1 s after start)"
-                    " the program's RSS is %.1f MB (%+.1f%%)\n",
+        std::printf("  memory while the splash shows (1 s after start, before the main window"
+                    " loads): program RSS %.1f MB (%+.1f%% of the minimal window)\n",
                     mb("program_splash_rss_kb"),
                     (mb("program_splash_rss_kb") / mb("minimal_rss_kb") - 1) * 100);
     }
