@@ -276,6 +276,18 @@ class Atspi:
         self.find(root, lambda a: out.append(a.name) and False)
         return out
 
+    def open_lotto649(self, main):
+        """Presses the Lotto 649 picture on the selection screen; returns the game panel's
+        Generate button, or None (each failing step is reported)."""
+        pic = wait_for(lambda: self.find(main, lambda a: a.getRoleName() == "push button"
+                                         and "649" in a.name and self.showing(a)), 10)
+        if not check(pic, "main window", "the Lotto 649 picture as a button", self.texts(main)):
+            return None
+        self.press(pic)
+        gen = wait_for(lambda: self.named(main, "Generate"), 10)
+        return gen if check(gen, "main window", "the game panel after the picture",
+                            self.texts(main)) else None
+
 
 # ---------------------------------------------------------------- X11
 
@@ -467,16 +479,11 @@ def x11_checks(env, port):
     # 5. Esc on a game panel goes back to the selection screen (read through AT-SPI).
     frame = wait_for(lambda: at.frame(MAIN_TITLE), 20)
     if check(frame, "main window", "in the accessibility tree", [f.name for f in at.frames()]):
-        pic = wait_for(lambda: at.find(frame, lambda a: a.getRoleName() == "push button"
-                                       and "649" in a.name and at.showing(a)), 10)
-        if check(pic, "main window", "the Lotto 649 picture as a button", at.texts(frame)):
-            at.press(pic)
-            gen = wait_for(lambda: at.named(frame, "Generate"), 10)
-            if check(gen, "main window", "the game panel after the picture", at.texts(frame)):
-                x.key("Escape")
-                back = wait_for(lambda: not at.named(frame, "Generate"), 10)
-                check(back, "main window", "Esc goes back to the selection screen",
-                      "the Generate button still showing")
+        if at.open_lotto649(frame):
+            x.key("Escape")
+            back = wait_for(lambda: not at.named(frame, "Generate"), 10)
+            check(back, "main window", "Esc goes back to the selection screen",
+                  "the Generate button still showing")
 
     # 6. Help: fixed in size.
     x.key("F1")
@@ -571,17 +578,13 @@ def wayland_checks(env, port):
     check(prog.poll() is None, "program", "still running", prog.poll())
 
     # A Generate run: Lotto 649, Generate, six numbers on the board.
-    pic = wait_for(lambda: at.find(main, lambda a: a.getRoleName() == "push button"
-                                   and "649" in a.name and at.showing(a)), 10)
-    if check(pic, "main window", "the Lotto 649 picture", at.texts(main)):
-        at.press(pic)
-        gen = wait_for(lambda: at.named(main, "Generate"), 10)
-        if check(gen, "main window", "the Generate button", at.texts(main)):
-            at.press(gen)
-            filled = wait_for(lambda: (lambda t: t if len(t) == 6 else None)(
-                [n for n in at.texts(main) if re.match(r"Number \d of 6: \d+$", n or "")]), 60)
-            check(filled, "main window", "six numbers after Generate",
-                  [n for n in at.texts(main) if (n or "").startswith("Number")])
+    gen = at.open_lotto649(main)
+    if gen:
+        at.press(gen)
+        filled = wait_for(lambda: (lambda t: t if len(t) == 6 else None)(
+            [n for n in at.texts(main) if re.match(r"Number \d of 6: \d+$", n or "")]), 60)
+        check(filled, "main window", "six numbers after Generate",
+              [n for n in at.texts(main) if (n or "").startswith("Number")])
     if os.environ.get("LOTTO_SCREENSHOT_DIR"):
         shot = os.path.join(os.environ["LOTTO_SCREENSHOT_DIR"], "desktop-weston.png")
         d = temp_dir("desktop-shot-")
