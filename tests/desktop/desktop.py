@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The program on a real desktop, driven as a user drives it.
 
-    desktop.py WM PROGRAM     WM: openbox, mutter, kwin (Xvfb) or weston (Wayland, headless)
+    desktop.py WM PROGRAM     WM: openbox, mutter, kwin (Xvfb), or weston or gnome-wayland
+                              (Wayland, headless: weston, or mutter on a virtual monitor)
 
 Every server, window manager and program this starts runs in a process group of its own and
 is killed on every way out. X11: real input through XTEST (xdotool), results read the way the
@@ -549,15 +550,24 @@ def x11_checks(env, port):
 
 # ---------------------------------------------------------------- Wayland
 
+WAYLAND_COMPOSITORS = {
+    "weston": lambda name: ["weston", "--backend=headless-backend.so", f"--socket={name}",
+                            f"--width={SCREEN_W}", f"--height={SCREEN_H}", "--debug",
+                            "--use-pixman", "--idle-time=0"],
+    # GNOME's compositor, as a Debian desktop session runs it, on a virtual monitor.
+    "gnome-wayland": lambda name: ["mutter", "--headless", "--wayland", "--no-x11",
+                                   f"--virtual-monitor={SCREEN_W}x{SCREEN_H}",
+                                   f"--wayland-display={name}"],
+}
+
+
 def wayland_checks(env, port):
     env["WAYLAND_DISPLAY"] = f"lotto-desktop-{os.getpid()}"
     start_session_bus(env)
-    start(["weston", "--backend=headless-backend.so", f"--socket={env['WAYLAND_DISPLAY']}",
-           f"--width={SCREEN_W}", f"--height={SCREEN_H}", "--debug", "--use-pixman",
-           "--idle-time=0"], env)
+    start(WAYLAND_COMPOSITORS[WM](env["WAYLAND_DISPLAY"]), env)
     sock = os.path.join(env["XDG_RUNTIME_DIR"], env["WAYLAND_DISPLAY"])
     if not wait_for(lambda: os.path.exists(sock), 60):
-        fail("weston", "no Wayland socket in 60 s")
+        fail(WM, "no Wayland socket in 60 s")
         return
     penv = program_env(env, port)
     penv["QT_QPA_PLATFORM"] = "wayland"
@@ -585,7 +595,7 @@ def wayland_checks(env, port):
             [n for n in at.texts(main) if re.match(r"Number \d of 6: \d+$", n or "")]), 60)
         check(filled, "main window", "six numbers after Generate",
               [n for n in at.texts(main) if (n or "").startswith("Number")])
-    if os.environ.get("LOTTO_SCREENSHOT_DIR"):
+    if WM == "weston" and os.environ.get("LOTTO_SCREENSHOT_DIR"):
         shot = os.path.join(os.environ["LOTTO_SCREENSHOT_DIR"], "desktop-weston.png")
         d = temp_dir("desktop-shot-")
         subprocess.run(["weston-screenshooter"], env=env, cwd=d, timeout=30)
@@ -650,7 +660,7 @@ def main():
     port = start_page_server()
     t0 = time.monotonic()
     try:
-        (wayland_checks if WM == "weston" else x11_checks)(env, port)
+        (wayland_checks if WM in WAYLAND_COMPOSITORS else x11_checks)(env, port)
     finally:
         cleanup()
         print(f"[{WM}] {time.monotonic() - t0:.1f} s", flush=True)
