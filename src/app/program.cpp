@@ -5,6 +5,7 @@
 #include "app/helpwindow.h"
 #include "app/splashwindow.h"
 #include "app/translation.h"
+#include "shared/programstyle.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ int Program::run(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("lottoworla"));
     QApplication::setApplicationVersion(QStringLiteral(LOTTO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("ca.talmar.LottoWorla"));
+    QApplication::setStyle(new ProgramStyle);
     installFontSubstitutes();
     // French when the user's language is French; English otherwise.
     Translation::install(QLocale::system());
