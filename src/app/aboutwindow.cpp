@@ -54,9 +54,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     label5->setGeometry(Twips::rect(120, 480, 5865, 1335));
 
     m_lblemail = label(Contact::address(), "lblemail", this);
-    QPalette pal = m_lblemail->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    m_lblemail->setPalette(pal);
+    Palettes::keepText(m_lblemail, QColor(0, 0, 192));
     m_lblemail->setCursor(Qt::PointingHandCursor);
     m_lblemail->move(Twips::point(3120, 1920));
     m_lblemail->adjustSize();

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace {
 // Relative luminance of an sRGB colour, 0 for black to 1 for white.
@@ -18,56 +21,87 @@ double luminance(const QColor &colour)
     return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 
-// Keeps a surface in the desktop's colours of two roles: now, and again whenever the
-// application's palette changes (a new desktop theme changes it too).
-class DesktopColours : public QObject
+// Keeps the colours the program gives one widget through every change of the desktop's
+// palette. Qt itself keeps a widget's own colours when the application palette changes, but
+// a theme plug-in may answer a new colour scheme by giving every widget the whole new palette
+// as its own (qt6ct does on Debian 12), which would leave the panels dark and About's texts
+// white on its light picture. So once a theme change is through, the widgets on this one that
+// carry nothing but the desktop's palette go back to inheriting, and this one sets its own
+// colours again.
+class KeptColours : public QObject
 {
 public:
-    DesktopColours(QWidget *surface, QPalette::ColorRole background, QPalette::ColorRole text)
-        : QObject(surface), m_background(background), m_text(text)
+    using Colours = std::function<void(QPalette &)>;
+
+    KeptColours(QWidget *widget, Colours colours)
+        : QObject(widget), m_widget(widget), m_colours(std::move(colours))
     {
-        apply(surface);
-        surface->installEventFilter(this);
+        apply();
+        widget->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::ApplicationPaletteChange)
-            apply(static_cast<QWidget *>(watched));
+            apply();
+        else if (event->type() == QEvent::ThemeChange)
+            QTimer::singleShot(0, this, [this] { restore(); });
         return false;
     }
 
 private:
-    void apply(QWidget *surface) const
+    void apply() const
     {
-        const QPalette desktop = QApplication::palette(surface);
-        QPalette pal = surface->palette();
-        pal.setColor(QPalette::Window, desktop.color(QPalette::Active, m_background));
-        pal.setColor(QPalette::WindowText, desktop.color(QPalette::Active, m_text));
-        surface->setPalette(pal);
+        QPalette own; // no role of its own but those set here
+        m_colours(own);
+        m_widget->setPalette(own);
     }
 
-    QPalette::ColorRole m_background;
-    QPalette::ColorRole m_text;
+    void restore() const
+    {
+        // A widget given every role the desktop's palette sets carries that palette only.
+        const QPalette::ResolveMask desktopOnly = QApplication::palette().resolveMask();
+        for (QWidget *w : m_widget->findChildren<QWidget *>()) {
+            const QObjectList &attached = w->children();
+            const bool keepsOwn = std::any_of(attached.cbegin(), attached.cend(), [](QObject *o) {
+                return dynamic_cast<KeptColours *>(o) != nullptr;
+            });
+            if (!keepsOwn && desktopOnly && w->testAttribute(Qt::WA_SetPalette) &&
+                (w->palette().resolveMask() & desktopOnly) == desktopOnly)
+                w->setPalette(QPalette());
+        }
+        apply();
+    }
+
+    QWidget *m_widget;
+    Colours m_colours;
 };
 } // namespace
 
 void Palettes::paintOwn(QWidget *surface, const QColor &background, const QColor &text)
 {
-    // Colours set on the widget itself outlive every change of the application's palette.
-    QPalette pal = surface->palette();
-    pal.setColor(QPalette::Window, background);
-    pal.setColor(QPalette::WindowText, text);
-    surface->setPalette(pal);
+    new KeptColours(surface, [background, text](QPalette &pal) {
+        pal.setColor(QPalette::Window, background);
+        pal.setColor(QPalette::WindowText, text);
+    });
     surface->setAutoFillBackground(true);
 }
 
 void Palettes::followDesktop(QWidget *surface, QPalette::ColorRole background,
                              QPalette::ColorRole text)
 {
-    new DesktopColours(surface, background, text);
+    new KeptColours(surface, [surface, background, text](QPalette &pal) {
+        const QPalette desktop = QApplication::palette(surface);
+        pal.setColor(QPalette::Window, desktop.color(QPalette::Active, background));
+        pal.setColor(QPalette::WindowText, desktop.color(QPalette::Active, text));
+    });
     surface->setAutoFillBackground(true);
+}
+
+void Palettes::keepText(QWidget *widget, const QColor &text)
+{
+    new KeptColours(widget, [text](QPalette &pal) { pal.setColor(QPalette::WindowText, text); });
 }
 
 QColor Palettes::focusRing(const QPalette &palette)

@@ -26,6 +26,9 @@ void paintOwn(QWidget *surface, const QColor &background, const QColor &text = L
 // when the palette or the theme changes while the program runs.
 void followDesktop(QWidget *surface, QPalette::ColorRole background, QPalette::ColorRole text);
 
+// A text colour a control sets for itself (the contact address's blue), kept the same way.
+void keepText(QWidget *widget, const QColor &text);
+
 // The colour of a dashed focus ring drawn over a white one: the desktop's highlight where it
 // shows on white, black where it does not (a black-and-white palette highlights in white).
 QColor focusRing(const QPalette &palette);
