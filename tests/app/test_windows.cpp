@@ -302,12 +302,14 @@ private Q_SLOTS:
     // --- Every window on every palette -------------------------------------------------------
 
     // Light, qt6ct's "darker" and a black-and-white palette, set while the window is open (as
-    // a desktop switching theme does): every text keeps 4.5:1 to what is behind it (3:1 when
-    // large), and a game picture's focus ring and hover frame show.
+    // a desktop switching theme does), for the application only or, as qt6ct does on Debian 12,
+    // for every widget too: every text keeps 4.5:1 to what is behind it (3:1 when large), and a
+    // game picture's focus ring and hover frame show.
     void legibleOnEveryPalette_data()
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<bool>("everyWidget");
         const QPalette dark(Qt::white, QColor(0x424245), QColor(0x979797), QColor(0x302f2e),
                             QColor(0x4a4947), Qt::white, Qt::white, QColor(0x3d3d3d),
                             QColor(0x222020));
@@ -315,15 +317,20 @@ private Q_SLOTS:
                       Qt::black, Qt::black);
         high.setColor(QPalette::Highlight, Qt::white);
         for (const char *w : {"selection", "Lotto 649", "About", "Vorla", "Help"}) {
-            QTest::addRow("%s, light", w) << QString(w) << QApplication::style()->standardPalette();
-            QTest::addRow("%s, dark", w) << QString(w) << dark;
-            QTest::addRow("%s, high", w) << QString(w) << high;
+            for (bool every : {false, true}) {
+                const char *how = every ? "every widget" : "application";
+                const QPalette light = QApplication::style()->standardPalette();
+                QTest::addRow("%s, light, %s", w, how) << QString(w) << light << every;
+                QTest::addRow("%s, dark, %s", w, how) << QString(w) << dark << every;
+                QTest::addRow("%s, high, %s", w, how) << QString(w) << high << every;
+            }
         }
     }
     void legibleOnEveryPalette()
     {
         QFETCH(QString, window);
         QFETCH(QPalette, palette);
+        QFETCH(bool, everyWidget);
         auto restore = qScopeGuard([] {
             QApplication::setPalette(QPalette());
             delete HelpWindow::instance();
@@ -343,6 +350,11 @@ private Q_SLOTS:
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         QApplication::setPalette(palette);
+        for (QWidget *w : everyWidget ? QApplication::allWidgets() : QWidgetList()) {
+            QEvent change(QEvent::ThemeChange);
+            QApplication::sendEvent(w, &change);
+            w->setPalette(palette);
+        }
         QCoreApplication::processEvents(); // the windows take the new palette
 
         for (QWidget *w : shown->findChildren<QWidget *>()) {
