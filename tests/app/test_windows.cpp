@@ -331,7 +331,9 @@ private Q_SLOTS:
         QFETCH(QString, window);
         QFETCH(QPalette, palette);
         QFETCH(bool, everyWidget);
-        auto restore = qScopeGuard([] {
+        auto restore = qScopeGuard([everyWidget] {
+            for (QWidget *w : everyWidget ? QApplication::allWidgets() : QWidgetList())
+                w->setPalette(QPalette()); // the luck-word editor outlives the row
             QApplication::setPalette(QPalette());
             delete HelpWindow::instance();
             VorlaWindow::instance()->hide();
