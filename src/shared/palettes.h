@@ -6,13 +6,14 @@
 class QWidget;
 
 // Which colours the windows take from the desktop and which they keep. The program paints
-// some backgrounds itself (the green panels, the status strip, the splash, About's picture);
-// the texts on them keep the colour a light desktop gives them, so that a dark or
-// high-contrast desktop palette cannot turn them pale on a pale ground. Controls that draw
-// their own faces (buttons, menus, the text box, message boxes, Help's page) follow the
-// desktop, and so does whatever surface is handed back to it.
+// some backgrounds itself (the main window's green, which the status strip shows too, the
+// panels' green, About's picture); the texts on them keep the colour a light desktop gives
+// them, so that a dark or high-contrast desktop palette cannot turn them pale on a pale
+// ground. Controls that draw their own faces (buttons, menus, the text box, message boxes,
+// Help's page) follow the desktop, and so does the splash, which has no picture behind its
+// texts, and whatever surface is handed back to the desktop.
 namespace Palettes {
-// A light desktop's window face, behind the splash and the status strip, and its text.
+// A light desktop's window face (under About's picture) and its text.
 inline const QColor LightFace = QColor(239, 239, 239);
 inline const QColor LightText = QColor(0, 0, 0);
 
