@@ -4,9 +4,7 @@
 #include <QIcon>
 #include <QStyleFactory>
 
-ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
-{
-}
+ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
 
 QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                                  const QWidget *widget) const
