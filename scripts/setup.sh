@@ -23,8 +23,10 @@ PACKAGES=(
   # tests: a real X server, a real print queue, PDF checks, desktop-file validators
   xvfb xauth cups printer-driver-cups-pdf poppler-utils imagemagick
   desktop-file-utils appstream dpkg-dev file
-  # the menu entry's French texts, the package checker, the X11 identity check
-  gettext lintian python3-xlib
+  # the menu entry's French texts, the package checker, the X11 identity check; the
+  # reproducible-package check lists the source with git and explains a difference with
+  # diffoscope
+  gettext lintian python3-xlib git diffoscope-minimal
   # the browser benchmark on Xvfb: a window manager, and xcb to see windows mapped
   openbox libxcb1-dev
   # the real-desktop tests: window managers, a Wayland compositor, real input, the
