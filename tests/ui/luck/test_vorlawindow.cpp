@@ -14,7 +14,9 @@
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -64,6 +66,18 @@ struct TickLog
     }
     ~TickLog() { QObject::disconnect(connection); }
 };
+
+// This process's resident memory in MB.
+qint64 residentMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
+    return -1;
+}
 
 bool waitForTimerStop(int timeoutMs = 10000)
 {
@@ -543,6 +557,46 @@ private Q_SLOTS:
               "%.2f ms, OK %.2f ms, text() unchanged %.3f ms",
               pasteMs, firstReadNs / 1e6, typeNs / 1e6, readNs / 1e6, okNs / 1e6, againNs / 1e6);
         QCOMPARE(w->text1()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        w->text1()->clear();
+    }
+
+    // 20 MB pasted, one line or many, then Esc: the box takes in the cap and the rest is cut
+    // off, so the window answers at once. Prints the time and the memory.
+    void hugePasteIsCutAtTheCap_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("one line") << QStringLiteral("seven lucky numbers at last ");
+        QTest::newRow("many lines") << QStringLiteral("seven lucky numbers at last\n");
+    }
+    void hugePasteIsCutAtTheCap()
+    {
+        QFETCH(QString, unit);
+        VorlaWindow *w = editor();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->text1()->setPlainText(QStringLiteral("ab"));
+        w->text1()->moveCursor(QTextCursor::End);
+        QString big;
+        const int target = 20 * 1024 * 1024;
+        big.reserve(target + unit.size());
+        while (big.size() < target)
+            big += unit;
+        QApplication::clipboard()->setText(big);
+        const qint64 before = residentMb();
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(w->text1(), Qt::Key_V, Qt::ControlModifier);
+        QApplication::processEvents();
+        QTest::keyClick(w, Qt::Key_Escape);
+        const qint64 ms = clock.elapsed();
+        QVERIFY(w->isHidden());
+        const QString text = LuckWords::text();
+        QCOMPARE(text.size(), VorlaWindow::MaxTextLength);
+        QVERIFY(text.startsWith(QStringLiteral("ab") + unit + unit));
+        QVERIFY(QStringView(big).startsWith(QStringView(text).mid(2)));
+        qInfo("20 MB pasted (%s): pasted and closed in %lld ms, RSS %lld MB -> %lld MB",
+              QTest::currentDataTag(), ms, before, residentMb());
+        QApplication::clipboard()->clear();
         w->text1()->clear();
     }
 
