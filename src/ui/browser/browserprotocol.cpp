@@ -64,7 +64,7 @@ QList<QJsonObject> BrowserProtocol::Reader::read(const QByteArray &bytes)
         messages << message;
     }
     m_pending.remove(0, start);
-    if (m_pending.size() > MaxMessageBytes)
+    if (m_pending.size() >= MaxMessageBytes)
         m_error = QStringLiteral("a message longer than %1 bytes").arg(MaxMessageBytes);
     return messages;
 }

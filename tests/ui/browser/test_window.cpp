@@ -402,6 +402,8 @@ private Q_SLOTS:
             << QByteArray("{\"v\":2,\"op\":\"close\"}\n") << "another protocol version";
         QTest::newRow("oversized")
             << QByteArray(BrowserProtocol::MaxMessageBytes + 10, 'x') << "longer than";
+        QTest::newRow("at the limit, no line feed yet")
+            << QByteArray(BrowserProtocol::MaxMessageBytes, 'x') << "longer than";
     }
     void helperEndsABrokenConnection()
     {
