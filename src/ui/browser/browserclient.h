@@ -1,7 +1,7 @@
 #pragma once
 
+#include "browserprotocol/browserprotocol.h"
 #include "ui/browser/browserinterface.h"
-#include "ui/browser/browserprotocol.h"
 
 #include <QJsonObject>
 #include <QObject>
