@@ -8,12 +8,13 @@ cmake_minimum_required(VERSION 3.21)
 set(LOTTO_LAYERS
   "generation|"
   "shared|"
-  "ui/browser|shared"
+  "browserprotocol|"
+  "browserhelper|shared browserprotocol"
+  "ui/browser|shared browserprotocol"
   "ui/luck|shared generation"
   "ui/main|shared generation ui/luck ui/browser"
   "app|shared generation ui/luck ui/browser ui/main"
-  ".|app"
-  "ui/browser/helper|shared ui/browser app")
+  ".|app")
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "give -DSOURCE_DIR=<the src folder>")

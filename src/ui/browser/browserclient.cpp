@@ -1,7 +1,7 @@
 #include "ui/browser/browserclient.h"
 
 #include "shared/messagebox.h"
-#include "ui/browser/browserloader.h"
+#include "ui/browser/helperfile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -72,7 +72,7 @@ bool BrowserClient::ensureRunning(QWidget *parent)
 void BrowserClient::start()
 {
     endHelper();
-    m_program = m_options.program.isEmpty() ? BrowserLoader::helperFile() : m_options.program;
+    m_program = m_options.program.isEmpty() ? HelperFile::path() : m_options.program;
     const QString program = QDir::toNativeSeparators(m_program);
     if (!QFileInfo(m_program).isExecutable()) {
         fail(tr("Its helper program %1 was not found.").arg(program));

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "browserprotocol/browserprotocol.h"
 #include "ui/browser/browserinterface.h"
-#include "ui/browser/browserprotocol.h"
 
 #include <QJsonObject>
 #include <QObject>
@@ -25,7 +25,7 @@ class BrowserClient : public QObject, public BrowserWindowInterface
 public:
     struct Options
     {
-        // The helper to start; empty finds lottoworla-browser (BrowserLoader::helperFile).
+        // The helper to start; empty finds lottoworla-browser (HelperFile::path).
         QString program;
         QStringList arguments;
         // How long the helper has to start and say hello (timed by the event loop).

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 class BrowserClient;
 class BrowserWindowInterface;
 class QWidget;
@@ -18,14 +15,4 @@ BrowserWindowInterface *browser(QWidget *parent);
 
 // The program's client, created on first use; starts nothing by itself.
 BrowserClient &client();
-
-// The helper program to start: the file named by the environment variable
-// LOTTOWORLA_BROWSER_HELPER when it is set (the one place to point the program at another
-// helper, for tests and packagers), otherwise the first of candidateFiles() that exists
-// (the first candidate when none does).
-QString helperFile();
-
-// The helper files tried, in order: beside the program, in the program's install folder,
-// in the build tree, in the configured install folder.
-QStringList candidateFiles();
 } // namespace BrowserLoader

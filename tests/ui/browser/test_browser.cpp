@@ -12,6 +12,7 @@
 #include "shared/picture.h"
 #include "ui/browser/browserclient.h"
 #include "ui/browser/browserloader.h"
+#include "ui/browser/helperfile.h"
 #include "ui/browser/linktable.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
@@ -296,7 +297,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QStringLiteral("#!/bin/sh\nwhile [ ! -e '%1' ]; do sleep 0.05; done\n"
                                "exec '%2' \"$@\"\n")
-                    .arg(go, BrowserLoader::helperFile())
+                    .arg(go, HelperFile::path())
                     .toUtf8());
         f.close();
         f.setPermissions(f.permissions() | QFile::ExeOwner);

@@ -6,7 +6,7 @@
 
 #include "shared/lotto.h"
 #include "shared/picture.h"
-#include "ui/browser/browserloader.h"
+#include "ui/browser/helperfile.h"
 #include "ui/browser/linktable.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
@@ -99,7 +99,7 @@ private Q_SLOTS:
 
     void helperIsLookedForBesideTheProgramFirst()
     {
-        const QStringList files = BrowserLoader::candidateFiles();
+        const QStringList files = HelperFile::candidates();
         QVERIFY(files.size() >= 2);
         QCOMPARE(files.first(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/lottoworla-browser"));
@@ -110,10 +110,9 @@ private Q_SLOTS:
             QVERIFY(QDir::isAbsolutePath(f));
         // The environment names another helper; otherwise the first that exists is taken.
         qputenv("LOTTOWORLA_BROWSER_HELPER", "/x/lottoworla-browser");
-        QCOMPARE(BrowserLoader::helperFile(), QStringLiteral("/x/lottoworla-browser"));
+        QCOMPARE(HelperFile::path(), QStringLiteral("/x/lottoworla-browser"));
         qunsetenv("LOTTOWORLA_BROWSER_HELPER");
-        QVERIFY2(QFileInfo(BrowserLoader::helperFile()).isExecutable(),
-                 qPrintable(BrowserLoader::helperFile()));
+        QVERIFY2(QFileInfo(HelperFile::path()).isExecutable(), qPrintable(HelperFile::path()));
     }
 };
 

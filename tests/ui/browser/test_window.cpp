@@ -7,10 +7,10 @@
 #include "support/accessibilitywalk.h"
 #include "support/testsupport.h"
 
+#include "browserhelper/browserhost.h"
+#include "browserhelper/browserwindow.h"
+#include "browserprotocol/browserprotocol.h"
 #include "shared/twips.h"
-#include "ui/browser/browserprotocol.h"
-#include "ui/browser/helper/browserhost.h"
-#include "ui/browser/helper/browserwindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -6,10 +6,10 @@
 
 #include "app/aboutwindow.h"
 #include "app/helpwindow.h"
-#include "app/translation.h"
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
 #include "shared/picture.h"
+#include "shared/translation.h"
 #include "ui/luck/vorlawindow.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"

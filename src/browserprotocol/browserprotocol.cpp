@@ -1,4 +1,4 @@
-#include "ui/browser/browserprotocol.h"
+#include "browserprotocol/browserprotocol.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>

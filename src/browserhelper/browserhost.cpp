@@ -1,7 +1,7 @@
 #include "browserhost.h"
 
+#include "browserprotocol/browserprotocol.h"
 #include "browserwindow.h"
-#include "ui/browser/browserprotocol.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

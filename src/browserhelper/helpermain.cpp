@@ -1,15 +1,15 @@
 // lottoworla-browser: the program's browser window, frmBrowser, in a process of its own, so
 // that the web engine (and the graphics stack it brings) never enters the program itself.
 // The program starts it at its first link command and talks to it over its standard input
-// and output (see ui/browser/browserprotocol.h). It ends when its window closes, when the
+// and output (see browserprotocol/browserprotocol.h). It ends when its window closes, when the
 // program closes the channel, or when the program dies, even by SIGKILL.
 //
 //   lottoworla-browser --parent-pid PID
 
 #include "browserhost.h"
 
-#include "app/translation.h"
-#include "ui/browser/browserprotocol.h"
+#include "browserprotocol/browserprotocol.h"
+#include "shared/translation.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -8,7 +8,7 @@
 class BrowserWindow;
 
 // The helper's side of the link commands: keeps frmBrowser (created on load, gone when
-// closed) and runs on it each message the program sends (see ui/browser/browserprotocol.h).
+// closed) and runs on it each message the program sends (see browserprotocol/browserprotocol.h).
 class BrowserHost : public QObject
 {
     Q_OBJECT
