@@ -5,15 +5,17 @@
 
 QStringList BrowserProtocol::programOps()
 {
-    return {
-        QStringLiteral("pages"),      QStringLiteral("load"),          QStringLiteral("maximize"),
-        QStringLiteral("setAddress"), QStringLiteral("appendAddress"), QStringLiteral("busyTimer"),
-        QStringLiteral("navigate"),   QStringLiteral("close"),         QStringLiteral("describe")};
+    return {QStringLiteral("pages"),         QStringLiteral("load"),
+            QStringLiteral("maximize"),      QStringLiteral("setAddress"),
+            QStringLiteral("appendAddress"), QStringLiteral("busyTimer"),
+            QStringLiteral("navigate"),      QStringLiteral("close"),
+            QStringLiteral("describe"),      QStringLiteral("ping")};
 }
 
 QStringList BrowserProtocol::helperOps()
 {
-    return {QStringLiteral("hello"), QStringLiteral("state"), QStringLiteral("closed")};
+    return {QStringLiteral("hello"), QStringLiteral("shown"), QStringLiteral("state"),
+            QStringLiteral("pong"), QStringLiteral("closed")};
 }
 
 QByteArray BrowserProtocol::encode(const QString &op, QJsonObject fields)

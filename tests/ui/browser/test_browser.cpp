@@ -8,6 +8,7 @@
 #include "processtree.h"
 #include "support/testsupport.h"
 
+#include "app/program.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
 #include "ui/browser/browserclient.h"
@@ -22,12 +23,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -83,6 +87,35 @@ QList<qint64> descendants(qint64 pid)
 }
 
 using ProcessTree::running;
+
+// A stand-in helper: says hello, answers pings, and runs the sh case items `onMessage` on
+// every message.
+QString standIn(const QTemporaryDir &dir, const QString &onMessage)
+{
+    const QString file = dir.filePath(QStringLiteral("stand-in"));
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(QStringLiteral("#!/bin/sh\n"
+                           "echo '{\"v\":1,\"op\":\"hello\"}'\n"
+                           "while read -r line; do case \"$line\" in %1\n"
+                           "*'\"ping\"'*) id=${line#*'\"id\":'}; "
+                           "echo \"{\\\"v\\\":1,\\\"op\\\":\\\"pong\\\",\\\"id\\\":${id%%,*}}\";;\n"
+                           "esac; done\n")
+                .arg(onMessage)
+                .toUtf8());
+    f.setPermissions(f.permissions() | QFile::ExeOwner);
+    return file;
+}
+
+// What `find DIR -mindepth 1` prints.
+QString found(const QString &dir)
+{
+    QProcess find;
+    find.start(QStringLiteral("find"), {dir, QStringLiteral("-mindepth"), QStringLiteral("1")});
+    find.waitForFinished();
+    return QString::fromUtf8(find.readAll());
+}
 } // namespace
 
 class TestBrowser : public QObject
@@ -185,6 +218,8 @@ private Q_SLOTS:
         // The link command's first step ran; the main window carries on as before.
         QCOMPARE(Lotto.LinkAddress, url(Portal));
         QCOMPARE(w->visiblePanel(), PanelIndex(0));
+        qputenv("LOTTOWORLA_BROWSER_HELPER", "lottoworla-browser");
+        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, QStringLiteral("absolute path"));
         qputenv("LOTTOWORLA_BROWSER_HELPER", silent.toUtf8());
         expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent + QStringLiteral(" ended"));
         // One the system cannot run at all.
@@ -317,6 +352,125 @@ private Q_SLOTS:
         QCOMPARE(list(), QStringList({url(Portal), url(Portal), everWon}));
         QVERIFY(settledOn(Stats + QStringLiteral("/everwon.html-ssi")));
         QCOMPARE(answerer.seen().size(), 0);
+    }
+
+    // A helper whose window closed but which lingers: the next link starts a fresh one at
+    // once, the old one still running; that one is killed and reaped later.
+    void lingeringHelperDoesNotHoldUpTheNextLink()
+    {
+        closeBrowser();
+        const QTemporaryDir dir;
+        qputenv(
+            "LOTTOWORLA_BROWSER_HELPER",
+            standIn(dir, QStringLiteral(
+                             "*'\"close\"'*) echo '{\"v\":1,\"op\":\"closed\"}'; exec sleep 5;;"))
+                .toUtf8());
+        w->mnuFileCndInfo_Click();
+        const qint64 old = client().helperPid();
+        client().closeWindow();
+        QTRY_VERIFY(!client().isRunning());
+        QElapsedTimer clock;
+        clock.start();
+        w->mnuFileCndInfo_Click();
+        const qint64 ms = clock.elapsed();
+        qunsetenv("LOTTOWORLA_BROWSER_HELPER");
+        qInfo("The next link returned in %lld ms.", ms);
+        QVERIFY(running(old));
+        QVERIFY(client().helperPid() != old && client().isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(QStringLiteral("/proc/%1").arg(old)), 10000);
+        closeBrowser();
+    }
+
+    // After its hello, a helper that ends at its first page, or stops answering there, is
+    // told once; the next link starts another.
+    void helperFailingAtItsFirstPageIsToldOnce_data()
+    {
+        QTest::addColumn<QString>("atLoad");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("ends") << "exit 1"
+                              << "ended before its window was shown";
+        QTest::newRow("hangs") << "exec sleep 30"
+                               << "did not answer within 5";
+    }
+    void helperFailingAtItsFirstPageIsToldOnce()
+    {
+        QFETCH(QString, atLoad);
+        QFETCH(QString, says);
+        const QTemporaryDir dir;
+        qputenv("LOTTOWORLA_BROWSER_HELPER",
+                standIn(dir, QStringLiteral("*'\"load\"'*) %1;;").arg(atLoad)).toUtf8());
+        BoxAnswerer answerer;
+        w->mnuFileCndInfo_Click();
+        const qint64 first = client().helperPid();
+        QVERIFY(answerer.waitFor(1, 30000));
+        QTest::qWait(300);
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.seen().first().title, QStringLiteral("Info."));
+        QVERIFY2(answerer.seen().first().text.contains(says),
+                 qPrintable(answerer.seen().first().text));
+        QVERIFY(!client().isRunning());
+        w->mnuFileCndInfo_Click();
+        qunsetenv("LOTTOWORLA_BROWSER_HELPER");
+        QVERIFY(client().isRunning() && client().helperPid() != first);
+        QVERIFY(answerer.waitFor(2, 30000));
+    }
+
+    // Nothing of a run is written to the user's home, cache or config: the program and its
+    // helper run with empty ones, open an HTTPS page (its certificate self-signed) and an
+    // HTTP page; the window is closed, then File, Exit. The home is still empty, and so is
+    // the temporary folder, where the runtime folder and the helper's private home were.
+    void nothingIsLeftInTheUsersFiles()
+    {
+        const QTemporaryDir home;
+        const QTemporaryDir temp;
+        const QTemporaryDir tls;
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
+                       QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
+                       QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-keyout"),
+                       tls.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"),
+                       tls.filePath(QStringLiteral("cert.pem"))});
+        QVERIFY(openssl.waitForFinished(60000) && openssl.exitCode() == 0);
+        QTcpServer port;
+        QVERIFY(port.listen(QHostAddress::LocalHost));
+        const quint16 tlsPort = port.serverPort();
+        const QString https = QStringLiteral("https://127.0.0.1:%1").arg(tlsPort);
+        port.close();
+        QProcess tlsServer;
+        tlsServer.start(QStringLiteral("openssl"),
+                        {QStringLiteral("s_server"), QStringLiteral("-www"),
+                         QStringLiteral("-accept"), https.mid(8), QStringLiteral("-cert"),
+                         tls.filePath(QStringLiteral("cert.pem")), QStringLiteral("-key"),
+                         tls.filePath(QStringLiteral("key.pem"))});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QTcpSocket probe;
+                probe.connectToHost(QHostAddress::LocalHost, tlsPort);
+                return probe.waitForConnected(1000);
+            }(),
+            10000);
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("TMPDIR"), temp.path());
+        for (const char *xdg :
+             {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+            env.remove(QLatin1String(xdg));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--open-and-exit"), https, url(Stats)});
+        // The page server answers from this event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(program.state() == QProcess::NotRunning, 180000);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(server.count(Stats + QStringLiteral("/everwon.html-ssi")) > 0);
+        QCOMPARE(found(home.path()), QString());
+        QCOMPARE(found(temp.path()), QString());
+        tlsServer.kill();
+        tlsServer.waitForFinished();
     }
 
     void arrowLabelsDoNothing()
@@ -486,6 +640,39 @@ static int holdBrowser(const QString &address)
     return QApplication::exec();
 }
 
+// --open-and-exit HTTPS HTTP: the program's main window opens the results site at HTTPS and
+// the ever-won page at HTTP through the link commands, closes the browser window once both
+// pages are shown, and ends through File, Exit.
+static int openAndExit(const QString &https, const QString &http)
+{
+    LinkTable::setSitesForTesting({https, http, http, http, http});
+    const std::unique_ptr<MainWindow> w = shownMainWindow();
+    Program::connectMainWindow(w.get());
+    BrowserClient &client = BrowserLoader::client();
+    const auto shown = [&](const QString &address) {
+        return QTest::qWaitFor(
+            [&] {
+                const QJsonObject s = client.describe();
+                return s.value(QStringLiteral("url")).toString().startsWith(address) &&
+                       !s.value(QStringLiteral("timerActive")).toBool(true);
+            },
+            60000);
+    };
+    w->mnuInternetResult_Click();
+    if (!shown(https))
+        return 1;
+    w->mnuFileInternetEverWon_Click();
+    if (!shown(http))
+        return 2;
+    client.closeWindow();
+    // Until the helper has ended and its private home is gone.
+    if (!QTest::qWaitFor([&] { return client.findChildren<QProcess *>().isEmpty(); }, 30000))
+        return 3;
+    BoxAnswerer yes({QMessageBox::Yes});
+    QTimer::singleShot(0, w.get(), [&] { w->mnuFileExit_Click(); });
+    return QApplication::exec();
+}
+
 int main(int argc, char *argv[])
 {
     TestSupport::prepareEnvironment();
@@ -493,6 +680,8 @@ int main(int argc, char *argv[])
     app.setAttribute(Qt::AA_Use96Dpi, true);
     if (argc == 3 && qstrcmp(argv[1], "--hold-browser") == 0)
         return holdBrowser(QString::fromUtf8(argv[2]));
+    if (argc == 4 && qstrcmp(argv[1], "--open-and-exit") == 0)
+        return openAndExit(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]));
     TestBrowser tc;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&tc, argc, argv);
