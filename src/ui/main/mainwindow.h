@@ -24,8 +24,8 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    // `hooks`, when given, steers the Generate runs (tests and measurements); it must outlive
-    // the window.
+    // `hooks`, when given, steers the Generate runs, Print and the link sites (tests and
+    // measurements); it must outlive the window.
     explicit MainWindow(const WindowHooks *hooks = nullptr);
     ~MainWindow() override;
 

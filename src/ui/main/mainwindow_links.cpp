@@ -4,6 +4,7 @@
 #include "ui/browser/browserinterface.h"
 #include "ui/browser/browserloader.h"
 #include "ui/browser/linktable.h"
+#include "ui/main/windowhooks.h"
 
 // The link commands: each opens the fixed page of its row in the link table. The controls
 // are connected from the rows (see the constructor); these handlers keep their names for
@@ -61,11 +62,12 @@ void MainWindow::runLinkOf(const char *handler)
 void MainWindow::runLink(const LinkRow &row)
 {
     // The address goes into the program-wide variable first.
-    Lotto.LinkAddress = LinkTable::address(row);
+    const SiteAddresses sites = hooks().linkSites.value_or(LinkTable::builtInSites());
+    Lotto.LinkAddress = LinkTable::address(sites, row);
     // Load frmBrowser; the first time, this starts the browser's helper without waiting for
     // it, and the steps below wait for its answer. When it cannot be started the user is told
     // why, and the steps are dropped.
-    BrowserWindowInterface *frmBrowser = BrowserLoader::browser(this);
+    BrowserWindowInterface *frmBrowser = BrowserLoader::browser(this, sites);
     if (!frmBrowser)
         return;
     frmBrowser->load(Lotto.LinkAddress);

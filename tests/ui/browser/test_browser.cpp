@@ -157,8 +157,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(server.start());
-        LinkTable::setSitesForTesting(
-            {url(Results), url(Stats), url(Zodiac), url(Portal), url(Search)});
+        hooks.linkSites =
+            SiteAddresses{url(Results), url(Stats), url(Zodiac), url(Portal), url(Search)};
         server.setPage(Results + QStringLiteral("/lotto649.html"), QStringLiteral("LOTTO 649"));
         w = shownMainWindow(false, &hooks);
         QVERIFY(w);
@@ -167,7 +167,6 @@ private Q_SLOTS:
     {
         closeBrowser();
         w.reset();
-        LinkTable::resetSitesForTesting();
     }
 
     void helperThatCannotStartIsReportedAndTheNextLinkTriesAgain()
