@@ -119,6 +119,7 @@ private:
     QString luckText() const;
     void yieldToEvents() const;
     void runLinkOf(const char *handler);
+    void runLinkHandler(const LinkRow &row);
 
     const WindowHooks *m_hooks = nullptr;
     SelectionPanel *m_selection = nullptr;

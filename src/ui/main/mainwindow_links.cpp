@@ -6,9 +6,10 @@
 #include "ui/browser/linktable.h"
 #include "ui/main/windowhooks.h"
 
-// The link commands: each opens the fixed page of its row in the link table. The controls
-// are connected from the rows (see the constructor); these handlers keep their names for
-// whoever calls them directly, and find their row by that name.
+#include <QMetaMethod>
+
+// The link commands: each opens the fixed page of its row in the link table. A row's control
+// runs the handler the row names, and the handler runs the row it is named in.
 
 void MainWindow::imglotto649_Click()
 {
@@ -49,6 +50,15 @@ void MainWindow::mnuFileInternetZodiac_Click()
 void MainWindow::mnuFileCndInfo_Click()
 {
     runLinkOf(__func__);
+}
+
+void MainWindow::runLinkHandler(const LinkRow &row)
+{
+    const int handler = metaObject()->indexOfSlot(QByteArray(row.handler) + "()");
+    if (handler >= 0)
+        metaObject()->method(handler).invoke(this, Qt::DirectConnection);
+    else // a link added to the table alone, without a handler of its own
+        runLink(row);
 }
 
 void MainWindow::runLinkOf(const char *handler)

@@ -52,6 +52,9 @@ private Q_SLOTS:
             QCOMPARE(QString::fromLatin1(row.handler), QLatin1String(row.control) + "_Click");
             QCOMPARE(entries.at(i)->text(), QLatin1String(row.text));
         }
+        // Every control reaches its command through the window's handler of the row's name.
+        for (const LinkRow &row : rows)
+            QVERIFY2(w.metaObject()->indexOfSlot(row.handler + QByteArray("()")) >= 0, row.handler);
     }
 
     void addressesAreBaseAndPath()
