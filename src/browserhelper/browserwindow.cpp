@@ -1,7 +1,5 @@
 #include "browserwindow.h"
 
-#include "browserwebview.h"
-
 #include "shared/twips.h"
 
 #include <QAction>
@@ -21,6 +19,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QWebEngineHistory>
+#include <QWebEngineView>
 
 #include <algorithm>
 
@@ -45,7 +44,9 @@ BrowserWindow::BrowserWindow(QWidget *parent) : QMainWindow(parent)
     buildToolBar();
     buildAddressStrip();
 
-    m_brwWebBrowser = new BrowserWebView(client);
+    // A page asking for a window of its own (a link's target, a script) gets none, as a plain
+    // view answers.
+    m_brwWebBrowser = new QWebEngineView(client);
     m_brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
     m_brwWebBrowser->move(Twips::point(ViewLeftTwips, ViewTopTwips));
     connect(m_brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {

@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QString>
 
-class BrowserWebView;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -84,7 +83,7 @@ private:
     QFrame *m_picAddress = nullptr;
     QLabel *m_lblAddress = nullptr;
     QComboBox *m_cboAddress = nullptr;
-    BrowserWebView *m_brwWebBrowser = nullptr;
+    QWebEngineView *m_brwWebBrowser = nullptr;
     QTimer *m_timTimer = nullptr;
     QMenu *m_mnuFile = nullptr;
 

@@ -105,7 +105,6 @@ void BrowserClient::start()
                     qInfo("The browser helper ended unexpectedly (code %d).", code);
                 m_process->deleteLater();
                 m_process = nullptr;
-                Q_EMIT helperEnded();
             });
     m_answerTimer.start(m_options.answerMs);
     m_process->start(m_program,
@@ -188,7 +187,6 @@ void BrowserClient::endHelper()
     }
     // It may be the very process whose signal is running now.
     process->deleteLater();
-    Q_EMIT helperEnded();
 }
 
 void BrowserClient::send(const QString &op, const QJsonObject &fields)

@@ -62,10 +62,6 @@ public:
     void enableBusyTimer() override;
     void navigate(const QString &address) override;
 
-Q_SIGNALS:
-    // The helper process has ended (its window closed, it crashed or it was ended).
-    void helperEnded();
-
 private:
     void start();
     void fail(const QString &reason);

@@ -310,10 +310,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// cmdAddVorla_MouseMove, cmdback_MouseMove, cmdclear_MouseMove, cmdgenerate_MouseMove and
-// cmdrules_MouseMove are the event filter's MouseMove case: the button under the mouse
-// takes the keyboard focus, again at every move (Pointer::takeFocus).
-
 void MainWindow::imgpic_Click(int index)
 {
     if (index + 1 == Panel::Custom) {
