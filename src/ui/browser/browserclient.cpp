@@ -161,7 +161,6 @@ void BrowserClient::finished(QProcess *process, int code, QProcess::ExitStatus s
     } else {
         m_process = nullptr;
         process->deleteLater();
-        Q_EMIT helperEnded();
     }
 }
 
@@ -252,7 +251,6 @@ void BrowserClient::letGo()
         process->closeWriteChannel();
         QTimer::singleShot(m_options.letGoMs, process, [process] { process->kill(); });
     }
-    Q_EMIT helperEnded();
 }
 
 void BrowserClient::write(const QByteArray &line)

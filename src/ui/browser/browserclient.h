@@ -72,11 +72,6 @@ public:
     void enableBusyTimer() override;
     void navigate(const QString &address) override;
 
-Q_SIGNALS:
-    // The helper process has ended or was let go (its window closed, it crashed or it was
-    // ended).
-    void helperEnded();
-
 private:
     void start();
     void fail(const QString &reason, const QString &heading = {});

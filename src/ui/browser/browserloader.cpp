@@ -15,11 +15,11 @@ BrowserClient &BrowserLoader::client()
     return *theClient;
 }
 
-BrowserWindowInterface *BrowserLoader::browser(QWidget *parent)
+BrowserWindowInterface *BrowserLoader::browser(QWidget *parent, const SiteAddresses &sites)
 {
     BrowserClient &c = client();
     if (!c.ensureRunning(parent))
         return nullptr;
-    c.setHomeAndSearchPages(LinkTable::homePage(), LinkTable::searchPage());
+    c.setHomeAndSearchPages(LinkTable::homePage(sites), LinkTable::searchPage(sites));
     return &c;
 }

@@ -261,7 +261,6 @@ void VorlaWindow::openEditor(QWidget *anchor)
             windowHandle()->setTransientParent(anchor->window()->windowHandle());
         }
         exec();
-        hide(); // already hidden by Form_Unload; no effect
     } while (m_openAgain);
     m_inExec = false;
 }
@@ -402,8 +401,7 @@ bool VorlaWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseMove: {
-        // CMDOK_MouseMove, Command1_MouseMove, Command2_MouseMove, Text1_MouseMove: the
-        // control under the pointer takes the keyboard focus, at every move.
+        // The control under the pointer takes the keyboard focus, at every move.
         QWidget *control =
             watched == m_text1->viewport() ? m_text1 : qobject_cast<QWidget *>(watched);
         if (control && control != m_lblinstruct)

@@ -190,8 +190,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(server.start());
-        LinkTable::setSitesForTesting(
-            {url(Results), url(Stats), url(Zodiac), url(Portal), url(Search)});
+        hooks.linkSites =
+            SiteAddresses{url(Results), url(Stats), url(Zodiac), url(Portal), url(Search)};
         server.setPage(Results + QStringLiteral("/lotto649.html"), QStringLiteral("LOTTO 649"));
         w = shownMainWindow(false, &hooks);
         QVERIFY(w);
@@ -200,7 +200,6 @@ private Q_SLOTS:
     {
         closeBrowser();
         w.reset();
-        LinkTable::resetSitesForTesting();
     }
 
     void helperThatCannotStartIsReportedAndTheNextLinkTriesAgain()
@@ -645,8 +644,9 @@ static int holdBrowser(const QString &address)
 // pages are shown, and ends through File, Exit.
 static int openAndExit(const QString &https, const QString &http)
 {
-    LinkTable::setSitesForTesting({https, http, http, http, http});
-    const std::unique_ptr<MainWindow> w = shownMainWindow();
+    WindowHooks hooks;
+    hooks.linkSites = SiteAddresses{https, http, http, http, http};
+    const std::unique_ptr<MainWindow> w = shownMainWindow(false, &hooks);
     Program::connectMainWindow(w.get());
     BrowserClient &client = BrowserLoader::client();
     const auto shown = [&](const QString &address) {
