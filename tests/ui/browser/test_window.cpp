@@ -312,8 +312,7 @@ private Q_SLOTS:
         QTest::newRow("file") << QStringLiteral("file:///etc/passwd");
         QTest::newRow("bare path") << QStringLiteral("/etc/");
         QTest::newRow("javascript") << QStringLiteral("javascript:location.href='%1'").arg(page);
-        QTest::newRow("data")
-            << QStringLiteral("data:text/html,<script>location.href='%1'</script>").arg(page);
+        QTest::newRow("data") << QStringLiteral("data:text/html,<a href='%1'>x</a>").arg(page);
         QTest::newRow("view-source") << QStringLiteral("view-source:") + page;
         QTest::newRow("chrome") << QStringLiteral("chrome://version");
         QTest::newRow("qrc") << QStringLiteral("qrc:/assets/lottoworla.svg");
@@ -328,18 +327,13 @@ private Q_SLOTS:
         server.clearRequests();
         box()->setEditText(address);
         QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
-        QVERIFY(!frm()->lblRefused()->isHidden());
-        QVERIFY(frm()->lblRefused()->text().contains(QStringLiteral("web pages only")));
-        QTRY_VERIFY(!timer()->isActive());
-        QCOMPARE(frm()->windowTitle(), box()->currentText());
         host.handle(message("navigate", {{QStringLiteral("address"), address}}));
+        QVERIFY(frm()->lblRefused()->text().contains(QStringLiteral("web pages only")));
+        QTRY_VERIFY(!timer()->isActive() && frm()->windowTitle() == box()->currentText());
         QTest::qWait(300);
         QCOMPARE(pageUrl(), url(page));
         QCOMPARE(server.requests(), QStringList());
-        // A web page takes the page area back.
-        toolButton("Refresh");
-        QVERIFY(settledOn(page, QStringLiteral("LOTTO 649")));
-        QVERIFY(frm()->lblRefused()->isHidden());
+        QVERIFY(!frm()->lblRefused()->isHidden());
     }
 
     // A link meant for a new window opens in this one; a link to an address of another
@@ -349,28 +343,28 @@ private Q_SLOTS:
         QDesktopServices::setUrlHandler(QStringLiteral("xlottotest"), this, "handToDesktop");
         const QString links = QStringLiteral("/links.html");
         server.setPage(links, QStringLiteral("Links"),
-                       QStringLiteral("<a href=\"/new.html\" target=\"_blank\" style=\"display:"
-                                      "block;height:200px\">new</a><a href=\"xlottotest:marker\" "
-                                      "onclick=\"document.title='clicked'\" style=\"display:block;"
-                                      "height:200px\">marker</a>"));
-        // A click just after a page has loaded can be lost: click until it is seen. The
-        // surface clicked on changes with the page shown.
+                       QStringLiteral("<a href='/new.html' target='_blank' style='display:block;"
+                                      "height:200px'>new</a><a href='xlottotest:marker' "
+                                      "onclick=\"document.title='clicked'\">marker</a>"));
+        // A click just after a page has loaded can be lost: click until it is seen.
         const auto clickUntil = [&](QPoint at, const std::function<bool()> &done) {
             return QTest::qWaitFor(
                 [&] {
-                    QTest::mouseClick(view()->focusProxy() ? view()->focusProxy() : view(),
-                                      Qt::LeftButton, {}, at);
+                    QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, at);
                     return QTest::qWaitFor(done, 1000);
                 },
                 30000);
         };
         link(links);
         QVERIFY(settledOn(links, QStringLiteral("Links")));
-        QVERIFY(clickUntil({40, 240}, [&] { return view()->title() == QLatin1String("clicked"); }));
+        QVERIFY(
+            clickUntil({40, 40}, [&] { return pageUrl() == url(QStringLiteral("/new.html")); }));
+        link(links);
+        QVERIFY(settledOn(links, QStringLiteral("Links")));
+        QVERIFY(clickUntil({20, 215}, [&] { return view()->title() == QLatin1String("clicked"); }));
         QTest::qWait(500);
         QDesktopServices::unsetUrlHandler(QStringLiteral("xlottotest"));
         QCOMPARE(handedToDesktop, QList<QUrl>());
-        QCOMPARE(pageUrl(), url(links));
     }
 
     void layoutFollowsTheWindowSize()

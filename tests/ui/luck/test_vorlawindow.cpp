@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -66,18 +65,6 @@ struct TickLog
     }
     ~TickLog() { QObject::disconnect(connection); }
 };
-
-// This process's resident memory in MB.
-qint64 residentMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
-    return -1;
-}
 
 bool waitForTimerStop(int timeoutMs = 10000)
 {
@@ -560,13 +547,13 @@ private Q_SLOTS:
         w->text1()->clear();
     }
 
-    // 20 MB pasted, one line or many, then Esc: the box takes in the cap and the rest is cut
-    // off, so the window answers at once. Prints the time and the memory.
+    // 20 MB pasted, one line or many, then Esc: the box takes in a million characters and
+    // cuts off the rest, so the window answers at once. Prints the time taken.
     void hugePasteIsCutAtTheCap_data()
     {
         QTest::addColumn<QString>("unit");
-        QTest::newRow("one line") << QStringLiteral("seven lucky numbers at last ");
-        QTest::newRow("many lines") << QStringLiteral("seven lucky numbers at last\n");
+        QTest::newRow("one line") << QStringLiteral("seven lucky numbers ");
+        QTest::newRow("many lines") << QStringLiteral("seven lucky numbers\n");
     }
     void hugePasteIsCutAtTheCap()
     {
@@ -576,26 +563,17 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->text1()->setPlainText(QStringLiteral("ab"));
         w->text1()->moveCursor(QTextCursor::End);
-        QString big;
-        const int target = 20 * 1024 * 1024;
-        big.reserve(target + unit.size());
-        while (big.size() < target)
-            big += unit;
+        const QString big = unit.repeated(20 * 1024 * 1024 / unit.size());
         QApplication::clipboard()->setText(big);
-        const qint64 before = residentMb();
         QElapsedTimer clock;
         clock.start();
         QTest::keyClick(w->text1(), Qt::Key_V, Qt::ControlModifier);
         QApplication::processEvents();
         QTest::keyClick(w, Qt::Key_Escape);
-        const qint64 ms = clock.elapsed();
+        qInfo("20 MB pasted (%s) and closed in %lld ms", QTest::currentDataTag(), clock.elapsed());
         QVERIFY(w->isHidden());
-        const QString text = LuckWords::text();
-        QCOMPARE(text.size(), VorlaWindow::MaxTextLength);
-        QVERIFY(text.startsWith(QStringLiteral("ab") + unit + unit));
-        QVERIFY(QStringView(big).startsWith(QStringView(text).mid(2)));
-        qInfo("20 MB pasted (%s): pasted and closed in %lld ms, RSS %lld MB -> %lld MB",
-              QTest::currentDataTag(), ms, before, residentMb());
+        QCOMPARE(LuckWords::text(),
+                 QStringLiteral("ab") + big.left(VorlaWindow::MaxTextLength - 2));
         QApplication::clipboard()->clear();
         w->text1()->clear();
     }
