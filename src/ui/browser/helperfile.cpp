@@ -16,9 +16,6 @@ QStringList HelperFile::candidates()
     dirs << QDir::cleanPath(programDir + QLatin1Char('/') +
                             QStringLiteral(LOTTO_BROWSER_RELATIVE_DIR));
 #endif
-#ifdef LOTTO_BROWSER_BUILD_DIR
-    dirs << QStringLiteral(LOTTO_BROWSER_BUILD_DIR);
-#endif
 #ifdef LOTTO_BROWSER_INSTALL_DIR
     dirs << QStringLiteral(LOTTO_BROWSER_INSTALL_DIR);
 #endif

@@ -11,7 +11,7 @@ namespace HelperFile {
 // first candidate when none does).
 QString path();
 
-// The helper files tried, in order: beside the program, in the program's install folder,
-// in the build tree, in the configured install folder.
+// The helper files tried, in order: beside the program, in the program's install folder
+// relative to it (the build tree has the same layout), in the configured install folder.
 QStringList candidates();
 } // namespace HelperFile
