@@ -1,7 +1,6 @@
 #include "ui/main/panelstyle.h"
 
 #include "shared/twips.h"
-#include "ui/main/gamepanel.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -41,5 +40,5 @@ void PanelStyle::styleContainer(QFrame *panel, int index)
     QPalette pal = panel->palette();
     pal.setColor(QPalette::Window, QColor(0, 192, 0));
     panel->setPalette(pal);
-    panel->resize(Twips::size(GamePanel::WidthTwips, GamePanel::HeightTwips));
+    panel->resize(Twips::size(WidthTwips, HeightTwips));
 }
