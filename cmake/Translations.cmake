@@ -1,5 +1,6 @@
 # Translations: Qt Linguist catalogues in translations/, compiled by lrelease and embedded
-# in lottoapp under ":/i18n/". Included from src/app/CMakeLists.txt, after lottoapp exists.
+# in lottoshared under ":/i18n/". Included from src/shared/CMakeLists.txt, after lottoshared
+# exists.
 #
 #   cmake --build <dir> --target update_translations   refreshes the .ts from the sources
 #
@@ -10,7 +11,7 @@ set(LOTTO_TS_FILES ${PROJECT_SOURCE_DIR}/translations/lottoworla_fr_CA.ts)
 file(GLOB_RECURSE LOTTO_TR_SOURCES CONFIGURE_DEPENDS
      ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h)
 
-qt_add_translations(lottoapp
+qt_add_translations(lottoshared
   TS_FILES ${LOTTO_TS_FILES}
   SOURCES ${LOTTO_TR_SOURCES}
   RESOURCE_PREFIX /i18n

@@ -50,6 +50,22 @@
         <source>Its helper program %1 ended as it started.</source>
         <translation>Son programme auxiliaire, %1, s&apos;est arrêté dès son démarrage.</translation>
     </message>
+    <message>
+        <source>The built-in web browser stopped answering and was closed. The next link opens it again.</source>
+        <translation>Le navigateur Web intégré ne répondait plus et a été fermé. Le prochain lien l&apos;ouvrira de nouveau.</translation>
+    </message>
+    <message>
+        <source>Its helper program %1 is not named by an absolute path.</source>
+        <translation>Son programme auxiliaire, %1, n&apos;est pas désigné par un chemin absolu.</translation>
+    </message>
+    <message>
+        <source>Its private folder could not be made: %1</source>
+        <translation>Son dossier privé n&apos;a pas pu être créé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Its helper program %1 ended before its window was shown.</source>
+        <translation>Son programme auxiliaire, %1, s&apos;est arrêté avant d&apos;afficher sa fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>BrowserHost</name>
@@ -107,6 +123,22 @@
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>This window opens web pages only (http and https).</source>
+        <translation>Cette fenêtre n&apos;ouvre que des pages Web (http et https).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not saved.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>This window does not save files.</source>
+        <translation>Cette fenêtre n&apos;enregistre pas de fichiers.</translation>
+    </message>
+    <message>
+        <source>Info.</source>
+        <translation>Info.</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include "ui/browser/browserloader.h"
 #include "ui/browser/linktable.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/windowhooks.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,10 +93,11 @@ int linkChild()
     if (!server.start())
         return 2;
     const QString base = server.base();
-    LinkTable::setSitesForTesting(
-        {base + QStringLiteral("/results"), base + QStringLiteral("/stats"),
-         base + QStringLiteral("/zodiac"), base + QStringLiteral("/portal"),
-         base + QStringLiteral("/search")});
+    WindowHooks hooks;
+    hooks.linkSites =
+        SiteAddresses{base + QStringLiteral("/results"), base + QStringLiteral("/stats"),
+                      base + QStringLiteral("/zodiac"), base + QStringLiteral("/portal"),
+                      base + QStringLiteral("/search")};
     const QString title = QStringLiteral("LOTTO 649 results");
     server.setPage(QStringLiteral("/results/lotto649.html"), title,
                    QStringLiteral("<h1>LOTTO 649</h1><p>Winning numbers: 3 11 19 27 38 45, "
@@ -106,7 +108,7 @@ int linkChild()
         return client.describe().value(QStringLiteral("title")).toString() == t;
     };
 
-    auto w = std::make_unique<MainWindow>();
+    auto w = std::make_unique<MainWindow>(&hooks);
     w->show();
     settle(1500);
     report("before_rss_kb", rollupKb(self, "Rss:"));

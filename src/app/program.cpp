@@ -4,8 +4,8 @@
 #include "app/commandline.h"
 #include "app/helpwindow.h"
 #include "app/splashwindow.h"
-#include "app/translation.h"
 #include "shared/programstyle.h"
+#include "shared/translation.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 # Reads every #include "..." line under src/ and fails on an include against the layering:
 # each folder may include itself and the folders listed for it, and those lists only name
-# folders further up this file, so no cycle can form between folders.
+# folders further up this file, so no cycle can form between folders. It also fails when a
+# generated file is kept in git.
 #   cmake -DSOURCE_DIR=<repo>/src -P check_layering.cmake
 cmake_minimum_required(VERSION 3.21)
 
@@ -8,12 +9,13 @@ cmake_minimum_required(VERSION 3.21)
 set(LOTTO_LAYERS
   "generation|"
   "shared|"
-  "ui/browser|shared"
+  "browserprotocol|"
+  "browserhelper|shared browserprotocol"
+  "ui/browser|shared browserprotocol"
   "ui/luck|shared generation"
   "ui/main|shared generation ui/luck ui/browser"
   "app|shared generation ui/luck ui/browser ui/main"
-  ".|app"
-  "ui/browser/helper|shared ui/browser app")
+  ".|app")
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "give -DSOURCE_DIR=<the src folder>")
@@ -96,6 +98,18 @@ foreach(source IN LISTS sources)
     endif()
   endforeach()
 endforeach()
+
+# Nothing generated is kept in git (compiled Python, objects, compiled catalogues).
+find_program(GIT git)
+if(GIT AND EXISTS ${SOURCE_DIR}/../.git)
+  execute_process(COMMAND ${GIT} ls-files -- "*.pyc" "*/__pycache__/*" "*.o" "*.qm"
+                  WORKING_DIRECTORY ${SOURCE_DIR}/.. OUTPUT_VARIABLE generated)
+  string(STRIP "${generated}" generated)
+  if(generated)
+    string(REPLACE "\n" ", " generated "${generated}")
+    list(APPEND problems "generated files in git: ${generated}")
+  endif()
+endif()
 
 if(problems)
   list(JOIN problems "\n  " text)

@@ -196,6 +196,8 @@ def program_env(env, port):
     env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
     # Every address goes through the page server, as through a proxy.
     env["QTWEBENGINE_CHROMIUM_FLAGS"] = f"--proxy-server=http://127.0.0.1:{port} --ignore-certificate-errors --disable-gpu"
+    # The browser helper drops the flags above unless told that a test means them.
+    env["LOTTOWORLA_TEST_ENGINE_FLAGS"] = "1"
     env["LC_ALL"] = env["LANG"] = "C.UTF-8"
     env.pop("LANGUAGE", None)
     return env

@@ -1,7 +1,8 @@
 #include "ui/browser/browserclient.h"
 
 #include "shared/messagebox.h"
-#include "ui/browser/browserloader.h"
+#include "ui/browser/helperenvironment.h"
+#include "ui/browser/helperfile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -9,16 +10,14 @@
 #include <QFileInfo>
 #include <QJsonValue>
 #include <QLocale>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QWidget>
 
 namespace {
-void tellUser(QWidget *parent, const QString &reason)
+void tellUser(QWidget *parent, const QString &heading, const QString &reason)
 {
-    MsgBox::info(parent,
-                 MsgBox::lines({QCoreApplication::translate(
-                                    "BrowserClient", "The built-in web browser could not be "
-                                                     "started, so the page cannot be shown."),
-                                QString(), reason}),
+    MsgBox::info(parent, MsgBox::lines({heading, QString(), reason}),
                  QCoreApplication::translate("BrowserClient", "Info."));
 }
 } // namespace
@@ -34,26 +33,45 @@ BrowserClient::BrowserClient(Options options, QObject *parent)
             return;
         // Silent so far: it is not asked to end, it is ended.
         m_process->kill();
-        fail(noAnswer());
+        fail(noAnswer(m_options.answerMs));
+    });
+    m_pingTimer.setSingleShot(true);
+    connect(&m_pingTimer, &QTimer::timeout, this, [this] {
+        if (!m_process)
+            return;
+        m_process->kill();
+        fail(noAnswer(m_options.pingMs),
+             tr("The built-in web browser stopped answering and was closed. The next link "
+                "opens it again."));
     });
 }
 
-QString BrowserClient::noAnswer() const
+QString BrowserClient::noAnswer(int ms) const
 {
     return tr("Its helper program %1 did not answer within %2 seconds.")
         .arg(QDir::toNativeSeparators(m_program))
-        .arg(QLocale().toString(m_options.answerMs / 1000.0));
+        .arg(QLocale().toString(ms / 1000.0));
 }
 
 BrowserClient::~BrowserClient()
 {
-    endHelper();
+    // The program is ending, and its helpers with it: each is given a moment to close its
+    // window on the end of its input, then killed; their private homes go with them.
+    m_process = nullptr;
+    const QList<QProcess *> helpers = findChildren<QProcess *>();
+    for (QProcess *helper : helpers) {
+        helper->closeWriteChannel();
+        if (!helper->waitForFinished(1000)) {
+            helper->kill();
+            helper->waitForFinished(1000);
+        }
+        delete helper;
+    }
 }
 
 bool BrowserClient::isRunning() const
 {
-    // A helper whose window has closed is on its way out: the next link starts a fresh one.
-    return m_process && m_process->state() != QProcess::NotRunning && !m_windowClosed;
+    return m_process && m_process->state() != QProcess::NotRunning;
 }
 
 qint64 BrowserClient::helperPid() const
@@ -71,18 +89,33 @@ bool BrowserClient::ensureRunning(QWidget *parent)
 
 void BrowserClient::start()
 {
-    endHelper();
-    m_program = m_options.program.isEmpty() ? BrowserLoader::helperFile() : m_options.program;
+    letGo();
+    m_program = m_options.program.isEmpty() ? HelperFile::path() : m_options.program;
     const QString program = QDir::toNativeSeparators(m_program);
+    // A bare name would be looked for along PATH, in whatever folders it lists.
+    if (QDir::isRelativePath(m_program)) {
+        fail(tr("Its helper program %1 is not named by an absolute path.").arg(program));
+        return;
+    }
     if (!QFileInfo(m_program).isExecutable()) {
         fail(tr("Its helper program %1 was not found.").arg(program));
         return;
     }
+    const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    auto home = std::make_shared<QTemporaryDir>(HelperEnvironment::privateFolderTemplate(env));
+    if (!home->isValid()) {
+        fail(tr("Its private folder could not be made: %1").arg(home->errorString()));
+        return;
+    }
 
     m_process = new QProcess(this);
+    m_process->setProcessEnvironment(HelperEnvironment::forHelper(env, home->path()));
     m_reader = std::make_unique<BrowserProtocol::Reader>(BrowserProtocol::helperOps());
     m_helloSeen = false;
-    m_windowClosed = false;
+    m_loadSent = false;
+    m_windowShown = false;
+    m_pingId = 0;
+    m_sentAfterPing = false;
     // The helper's messages for people (the web engine's among them) go where the program's go.
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     connect(m_process, &QProcess::readyReadStandardOutput, this, &BrowserClient::readMessages);
@@ -93,19 +126,12 @@ void BrowserClient::start()
                     fail(tr("Its helper program %1 could not be started: %2")
                              .arg(program, process->errorString()));
             });
+    // The private home lives as long as this connection: until the helper has ended, or at
+    // the latest until its process object goes.
     connect(m_process, &QProcess::finished, this,
-            [this, process, program](int code, QProcess::ExitStatus status) {
-                if (process != m_process)
-                    return;
-                if (!m_helloSeen) {
-                    fail(tr("Its helper program %1 ended as it started.").arg(program));
-                    return;
-                }
-                if (status == QProcess::CrashExit)
-                    qInfo("The browser helper ended unexpectedly (code %d).", code);
-                m_process->deleteLater();
-                m_process = nullptr;
-                Q_EMIT helperEnded();
+            [this, process, home](int code, QProcess::ExitStatus status) {
+                home->remove();
+                finished(process, code, status);
             });
     m_answerTimer.start(m_options.answerMs);
     m_process->start(m_program,
@@ -114,13 +140,41 @@ void BrowserClient::start()
                                      QString::number(QCoreApplication::applicationPid())});
 }
 
-void BrowserClient::fail(const QString &reason)
+void BrowserClient::finished(QProcess *process, int code, QProcess::ExitStatus status)
 {
-    endHelper();
+    if (status == QProcess::CrashExit)
+        qInfo("The browser helper %s was ended by signal %d.", qPrintable(process->program()),
+              code);
+    else if (code != 0)
+        qInfo("The browser helper %s ended with exit code %d.", qPrintable(process->program()),
+              code);
+    if (process != m_process) {
+        // One that was let go.
+        process->deleteLater();
+        return;
+    }
+    const QString program = QDir::toNativeSeparators(m_program);
+    if (!m_helloSeen) {
+        fail(tr("Its helper program %1 ended as it started.").arg(program));
+    } else if (m_loadSent && !m_windowShown) {
+        fail(tr("Its helper program %1 ended before its window was shown.").arg(program));
+    } else {
+        m_process = nullptr;
+        process->deleteLater();
+    }
+}
+
+void BrowserClient::fail(const QString &reason, const QString &heading)
+{
+    letGo();
+    const QString said = heading.isEmpty() ? tr("The built-in web browser could not be "
+                                                "started, so the page cannot be shown.")
+                                           : heading;
     // Told from the event loop: the box's own loop never runs inside the link command, nor
     // inside the process's signals.
     QMetaObject::invokeMethod(
-        this, [parent = m_boxParent, reason] { tellUser(parent, reason); }, Qt::QueuedConnection);
+        this, [parent = m_boxParent, said, reason] { tellUser(parent, said, reason); },
+        Qt::QueuedConnection);
 }
 
 bool BrowserClient::waitFor(const std::function<bool()> &condition, int timeoutMs)
@@ -150,53 +204,81 @@ void BrowserClient::readMessages()
                 fail(problem);
                 return;
             }
-            // What was sent while it started, in order.
-            for (const QByteArray &line : std::as_const(m_queue))
-                m_process->write(line);
-            m_queue.clear();
+            // What was sent while it started, in order, and a ping after it.
+            const QList<QByteArray> queued = std::exchange(m_queue, {});
+            for (const QByteArray &line : queued)
+                write(line);
+        } else if (op == QLatin1String("shown")) {
+            m_windowShown = true;
+        } else if (op == QLatin1String("pong")) {
+            if (message.value(QStringLiteral("id")).toInt() != m_pingId)
+                continue;
+            m_pingTimer.stop();
+            m_pingId = 0;
+            if (std::exchange(m_sentAfterPing, false))
+                ping();
         } else if (op == QLatin1String("state")) {
             m_lastState = message;
         } else if (op == QLatin1String("closed")) {
-            m_windowClosed = true;
+            // It ends by itself now; the next link starts a fresh one.
+            letGo();
+            return;
         }
     }
     if (!m_reader->error().isEmpty()) {
         qWarning("The browser helper sent %s; ending it.", qPrintable(m_reader->error()));
         if (m_helloSeen)
-            endHelper();
+            letGo();
         else
-            fail(noAnswer());
+            fail(noAnswer(m_options.answerMs));
     }
 }
 
-void BrowserClient::endHelper()
+void BrowserClient::letGo()
 {
     m_answerTimer.stop();
+    m_pingTimer.stop();
     m_queue.clear();
-    if (!m_process)
+    QProcess *process = std::exchange(m_process, nullptr);
+    if (!process)
         return;
-    QProcess *process = m_process;
-    m_process = nullptr;
-    process->disconnect(this);
-    // End of input asks the helper to end; one that does not is killed.
-    if (process->state() != QProcess::NotRunning) {
+    if (process->state() == QProcess::NotRunning) {
+        // It may be the very process whose signal is running now.
+        process->deleteLater();
+    } else {
+        // End of input asks the helper to end; one that does not is killed. It is deleted
+        // once it has ended (see finished).
         process->closeWriteChannel();
-        if (!process->waitForFinished(2000)) {
-            process->kill();
-            process->waitForFinished(2000);
-        }
+        QTimer::singleShot(m_options.letGoMs, process, [process] { process->kill(); });
     }
-    // It may be the very process whose signal is running now.
-    process->deleteLater();
-    Q_EMIT helperEnded();
+}
+
+void BrowserClient::write(const QByteArray &line)
+{
+    m_process->write(line);
+    // One ping at a time: what goes after it is covered by the next one.
+    if (m_pingId == 0)
+        ping();
+    else
+        m_sentAfterPing = true;
+}
+
+void BrowserClient::ping()
+{
+    m_pingId = ++m_lastId;
+    m_process->write(
+        BrowserProtocol::encode(QStringLiteral("ping"), {{QStringLiteral("id"), m_pingId}}));
+    m_pingTimer.start(m_options.pingMs);
 }
 
 void BrowserClient::send(const QString &op, const QJsonObject &fields)
 {
     if (!isRunning())
         return;
+    if (op == QLatin1String("load"))
+        m_loadSent = true;
     if (m_helloSeen)
-        m_process->write(BrowserProtocol::encode(op, fields));
+        write(BrowserProtocol::encode(op, fields));
     else
         m_queue << BrowserProtocol::encode(op, fields);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "browserprotocol/browserprotocol.h"
 #include "ui/browser/browserinterface.h"
-#include "ui/browser/browserprotocol.h"
 
 #include <QJsonObject>
 #include <QObject>
@@ -17,19 +17,27 @@ class QWidget;
 // browserprotocol.h). The helper ends when its window closes; the next link command starts
 // a fresh one. When this object goes, so does the helper.
 //
-// Starting never blocks: the messages sent while the helper starts wait in a queue, and go
-// to it in order once it says hello.
+// Nothing here waits on the helper: the messages sent while it starts wait in a queue and go
+// to it in order once it says hello, and a helper that is done with (its window closed, it
+// broke the message rules, it stopped answering) is let go: its input is closed, it is
+// killed if it has not ended within Options::letGoMs, and it is deleted once it has ended.
+// Each helper runs in a private home of its own (see helperenvironment.h), removed when it
+// has ended. Every helper ending with another exit code than 0 is logged.
 class BrowserClient : public QObject, public BrowserWindowInterface
 {
     Q_OBJECT
 public:
     struct Options
     {
-        // The helper to start; empty finds lottoworla-browser (BrowserLoader::helperFile).
+        // The helper to start; empty finds lottoworla-browser (HelperFile::path).
         QString program;
         QStringList arguments;
         // How long the helper has to start and say hello (timed by the event loop).
         int answerMs = 10000;
+        // How long a helper may leave a ping unanswered while a message is pending.
+        int pingMs = 5000;
+        // How long a helper that is let go has to end by itself before it is killed.
+        int letGoMs = 3000;
     };
 
     explicit BrowserClient(QObject *parent = nullptr);
@@ -39,7 +47,9 @@ public:
     // Starts the helper unless it runs or is starting, and returns at once. When it cannot
     // be started, ends before its hello, reports a problem in it, or does not answer within
     // Options::answerMs, the queued messages are dropped and the user is told why in an
-    // "Info." box over `parent`, shown from the event loop; the next call tries again.
+    // "Info." box over `parent`, shown from the event loop; the next call tries again. So
+    // is the user told when, after its hello, the helper ends before its window shows, or
+    // leaves a ping unanswered for Options::pingMs.
     // Returns false when the start failed at once (the helper program is missing).
     bool ensureRunning(QWidget *parent);
     // Whether a helper runs, or is starting, with its window not closed.
@@ -49,7 +59,7 @@ public:
 
     // The window's state, as the helper answers the describe message (empty when no helper
     // runs or it did not answer within `timeoutMs`). Waits, blocking, for the helper's
-    // hello first when it is starting.
+    // hello first when it is starting. For tests and measurements only.
     QJsonObject describe(int timeoutMs = 10000);
     // Closes the window as its File, Exit does; the helper then ends.
     void closeWindow();
@@ -62,27 +72,31 @@ public:
     void enableBusyTimer() override;
     void navigate(const QString &address) override;
 
-Q_SIGNALS:
-    // The helper process has ended (its window closed, it crashed or it was ended).
-    void helperEnded();
-
 private:
     void start();
-    void fail(const QString &reason);
-    QString noAnswer() const;
+    void fail(const QString &reason, const QString &heading = {});
+    QString noAnswer(int ms) const;
     void send(const QString &op, const QJsonObject &fields = {});
+    void write(const QByteArray &line);
+    void ping();
     void readMessages();
-    void endHelper();
+    void finished(QProcess *process, int code, QProcess::ExitStatus status);
+    void letGo();
     bool waitFor(const std::function<bool()> &condition, int timeoutMs);
 
     Options m_options;
     QProcess *m_process = nullptr;
     std::unique_ptr<BrowserProtocol::Reader> m_reader;
     bool m_helloSeen = false;
-    bool m_windowClosed = false;
+    bool m_loadSent = false;
+    bool m_windowShown = false;
     // Messages waiting for the helper's hello.
     QList<QByteArray> m_queue;
     QTimer m_answerTimer;
+    // The ping in flight (0: none), and whether messages went after it.
+    int m_pingId = 0;
+    bool m_sentAfterPing = false;
+    QTimer m_pingTimer;
     QString m_program;
     QPointer<QWidget> m_boxParent;
     int m_lastId = 0;

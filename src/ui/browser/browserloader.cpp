@@ -4,48 +4,7 @@
 #include "ui/browser/linktable.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPointer>
-
-namespace {
-const QString HelperFileName = QStringLiteral("lottoworla-browser");
-} // namespace
-
-QStringList BrowserLoader::candidateFiles()
-{
-    const QString programDir = QCoreApplication::applicationDirPath();
-    QStringList dirs{programDir};
-#ifdef LOTTO_BROWSER_RELATIVE_DIR
-    dirs << QDir::cleanPath(programDir + QLatin1Char('/') +
-                            QStringLiteral(LOTTO_BROWSER_RELATIVE_DIR));
-#endif
-#ifdef LOTTO_BROWSER_BUILD_DIR
-    dirs << QStringLiteral(LOTTO_BROWSER_BUILD_DIR);
-#endif
-#ifdef LOTTO_BROWSER_INSTALL_DIR
-    dirs << QStringLiteral(LOTTO_BROWSER_INSTALL_DIR);
-#endif
-    QStringList files;
-    for (const QString &dir : dirs) {
-        const QString file = QDir::cleanPath(dir + QLatin1Char('/') + HelperFileName);
-        if (!files.contains(file))
-            files << file;
-    }
-    return files;
-}
-
-QString BrowserLoader::helperFile()
-{
-    const QString chosen = qEnvironmentVariable("LOTTOWORLA_BROWSER_HELPER");
-    if (!chosen.isEmpty())
-        return chosen;
-    const QStringList files = candidateFiles();
-    for (const QString &f : files)
-        if (QFileInfo(f).isExecutable())
-            return f;
-    return files.first();
-}
 
 BrowserClient &BrowserLoader::client()
 {
@@ -56,11 +15,11 @@ BrowserClient &BrowserLoader::client()
     return *theClient;
 }
 
-BrowserWindowInterface *BrowserLoader::browser(QWidget *parent)
+BrowserWindowInterface *BrowserLoader::browser(QWidget *parent, const SiteAddresses &sites)
 {
     BrowserClient &c = client();
     if (!c.ensureRunning(parent))
         return nullptr;
-    c.setHomeAndSearchPages(LinkTable::homePage(), LinkTable::searchPage());
+    c.setHomeAndSearchPages(LinkTable::homePage(sites), LinkTable::searchPage(sites));
     return &c;
 }

@@ -47,13 +47,6 @@ constexpr const char *kZodiacSite = "https://www.zodiac-lucky-numbers.example.co
 constexpr const char *kPortalSite = "https://www.canadian-lotteries.example.com";
 // The browser's search page.
 constexpr const char *kSearchPage = "https://duckduckgo.com/";
-
-SiteAddresses &testSites()
-{
-    static SiteAddresses sites;
-    return sites;
-}
-bool g_testSites = false;
 } // namespace
 
 std::span<const LinkRow> LinkTable::rows()
@@ -88,50 +81,32 @@ SiteAddresses LinkTable::builtInSites()
             QLatin1String(kPortalSite), QLatin1String(kSearchPage)};
 }
 
-SiteAddresses LinkTable::sites()
+QString LinkTable::baseAddress(const SiteAddresses &sites, Site site)
 {
-    return g_testSites ? testSites() : builtInSites();
-}
-
-QString LinkTable::baseAddress(Site site)
-{
-    const SiteAddresses s = sites();
     switch (site) {
     case Site::Results:
-        return s.results;
+        return sites.results;
     case Site::Statistics:
-        return s.statistics;
+        return sites.statistics;
     case Site::Zodiac:
-        return s.zodiac;
+        return sites.zodiac;
     case Site::Portal:
-        return s.portal;
+        return sites.portal;
     }
     return {};
 }
 
-QString LinkTable::address(const LinkRow &row)
+QString LinkTable::address(const SiteAddresses &sites, const LinkRow &row)
 {
-    return baseAddress(row.site) + QLatin1String(row.path);
+    return baseAddress(sites, row.site) + QLatin1String(row.path);
 }
 
-QString LinkTable::homePage()
+QString LinkTable::homePage(const SiteAddresses &sites)
 {
-    return baseAddress(Site::Results);
+    return baseAddress(sites, Site::Results);
 }
 
-QString LinkTable::searchPage()
+QString LinkTable::searchPage(const SiteAddresses &sites)
 {
-    return sites().search;
-}
-
-void LinkTable::setSitesForTesting(const SiteAddresses &sites)
-{
-    testSites() = sites;
-    g_testSites = true;
-}
-
-void LinkTable::resetSitesForTesting()
-{
-    testSites() = {};
-    g_testSites = false;
+    return sites.search;
 }

@@ -46,21 +46,16 @@ const LinkRow *byHandler(const char *handler);
 // The row's text in the user's language.
 QString caption(const LinkRow &row);
 
-// The sites as the program ships them.
+// The sites as the program ships them. The main window uses them unless it is given others
+// (WindowHooks::linkSites).
 SiteAddresses builtInSites();
-// The sites in use: the built-in ones unless a test put others in place.
-SiteAddresses sites();
-QString baseAddress(Site site);
+QString baseAddress(const SiteAddresses &sites, Site site);
 
-// The full address of a row: base address and path, the base alone when there is no path.
-QString address(const LinkRow &row);
+// The full address of a row on `sites`: base address and path, the base alone when there is
+// no path.
+QString address(const SiteAddresses &sites, const LinkRow &row);
 
-// The browser's Home and Search pages.
-QString homePage();
-QString searchPage();
-
-// Tests point the links at a server of their own; resetSitesForTesting() restores the
-// built-in ones.
-void setSitesForTesting(const SiteAddresses &sites);
-void resetSitesForTesting();
+// The browser's Home and Search pages on `sites`.
+QString homePage(const SiteAddresses &sites);
+QString searchPage(const SiteAddresses &sites);
 } // namespace LinkTable

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -48,6 +49,35 @@ protected:
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                  QPalette::ButtonText));
         p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+    }
+};
+
+// Text1: takes in what is pasted or dropped up to VorlaWindow::MaxTextLength characters in
+// all, the text it replaces not counted, and cuts off the rest without a word.
+class LuckTextBox : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override
+    {
+        if (!source || !source->hasText())
+            return QPlainTextEdit::insertFromMimeData(source);
+        const QTextCursor cursor = textCursor();
+        const qsizetype kept =
+            document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+        const qsizetype room = std::max<qsizetype>(0, VorlaWindow::MaxTextLength - kept);
+        QString text = source->text();
+        if (text.size() <= room)
+            return QPlainTextEdit::insertFromMimeData(source);
+        text.truncate(room);
+        // A character outside the Basic Multilingual Plane is not cut in two.
+        if (!text.isEmpty() && text.back().isHighSurrogate())
+            text.chop(1);
+        QMimeData cut;
+        cut.setText(text);
+        QPlainTextEdit::insertFromMimeData(&cut);
     }
 };
 } // namespace
@@ -86,7 +116,7 @@ VorlaWindow::VorlaWindow() : QDialog(nullptr)
     m_lblinstruct->installEventFilter(this);
     setTag(QStringLiteral("0"));
 
-    m_text1 = new QPlainTextEdit(this);
+    m_text1 = new LuckTextBox(this);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setAccessibleName(tr("Vorla"));
     m_text1->setAccessibleDescription(
@@ -231,7 +261,6 @@ void VorlaWindow::openEditor(QWidget *anchor)
             windowHandle()->setTransientParent(anchor->window()->windowHandle());
         }
         exec();
-        hide(); // already hidden by Form_Unload; no effect
     } while (m_openAgain);
     m_inExec = false;
 }
@@ -372,8 +401,7 @@ bool VorlaWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseMove: {
-        // CMDOK_MouseMove, Command1_MouseMove, Command2_MouseMove, Text1_MouseMove: the
-        // control under the pointer takes the keyboard focus, at every move.
+        // The control under the pointer takes the keyboard focus, at every move.
         QWidget *control =
             watched == m_text1->viewport() ? m_text1 : qobject_cast<QWidget *>(watched);
         if (control && control != m_lblinstruct)

@@ -35,6 +35,12 @@ public:
     static constexpr int StepTwips = 100;
     // Title bar and borders, counted as a fixed allowance (see above).
     static constexpr int TitleAllowanceTwips = 7335 - 6960;
+    // The most characters Text1 takes in (a line break counts one): 2^20, a little over a
+    // million, so a pasted megabyte stays whole. Text pasted or dropped beyond it is cut off
+    // there: a pasted book of 20 MB would otherwise freeze the window for seconds and take
+    // hundreds of megabytes. Only the text's length seeds the draw, and no one types a
+    // million characters, so the cap changes no draw a person can make.
+    static constexpr int MaxTextLength = 1 << 20;
 
     // The one editor of the run, created hidden on first use.
     static VorlaWindow *instance();

@@ -24,3 +24,9 @@ const GameInfo *Catalogue::game(int panel)
 {
     return Panel::isGame(panel) ? &kGameTable[panel - 1] : nullptr;
 }
+
+QList<Rules::Message> Catalogue::rules(int panel)
+{
+    const GameInfo *g = game(panel);
+    return g ? g->rules() : QList<Rules::Message>{};
+}

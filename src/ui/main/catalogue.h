@@ -116,6 +116,8 @@ constexpr int GameCount = int(std::size(kGameTable));
 // The game of panel p, or nullptr for the selection screen, the Custom panel and anything
 // else.
 const GameInfo *game(int panel);
+// The Rules messages of the game of panel p; empty for any panel without a game.
+QList<Rules::Message> rules(int panel);
 
 // The "Custom" entry of the selection screen: the picture after the games' and its label.
 constexpr qint16 CustomPicture = GameCount;

@@ -41,10 +41,6 @@ public:
     // Buttons in the order the window disables and enables them.
     QList<QAbstractButton *> buttons() const;
 
-    // Panel containers: frames without caption, 7455 x 3855 twips.
-    static constexpr int WidthTwips = 7455;
-    static constexpr int HeightTwips = 3855;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -111,7 +111,7 @@ MainWindow::MainWindow(const WindowHooks *hooks) : m_hooks(hooks)
         auto *picture = client->findChild<Picture *>(QLatin1String(row.control));
         Q_ASSERT(picture);
         if (picture)
-            connect(picture, &Picture::clicked, this, [this, &row] { runLink(row); });
+            connect(picture, &Picture::clicked, this, [this, &row] { runLinkHandler(row); });
     }
 
     for (int k = 0; k < m_selection->pictures.size(); ++k) {
@@ -176,7 +176,7 @@ void MainWindow::buildMenus()
         if (row.place != LinkPlace::InternetMenu)
             continue;
         QAction *entry = named(internet->addAction(LinkTable::caption(row)), row.control);
-        connect(entry, &QAction::triggered, this, [this, &row] { runLink(row); });
+        connect(entry, &QAction::triggered, this, [this, &row] { runLinkHandler(row); });
     }
 
     QAction *vorla = named(m_mnuFile->addAction(tr("&Add/Remove Vorla")), "mnuFileVorla");
@@ -307,10 +307,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     return QMainWindow::eventFilter(watched, event);
 }
-
-// cmdAddVorla_MouseMove, cmdback_MouseMove, cmdclear_MouseMove, cmdgenerate_MouseMove and
-// cmdrules_MouseMove are the event filter's MouseMove case: the button under the mouse
-// takes the keyboard focus, again at every move (Pointer::takeFocus).
 
 void MainWindow::imgpic_Click(int index)
 {

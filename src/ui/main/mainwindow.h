@@ -24,8 +24,8 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    // `hooks`, when given, steers the Generate runs (tests and measurements); it must outlive
-    // the window.
+    // `hooks`, when given, steers the Generate runs, Print and the link sites (tests and
+    // measurements); it must outlive the window.
     explicit MainWindow(const WindowHooks *hooks = nullptr);
     ~MainWindow() override;
 
@@ -119,6 +119,7 @@ private:
     QString luckText() const;
     void yieldToEvents() const;
     void runLinkOf(const char *handler);
+    void runLinkHandler(const LinkRow &row);
 
     const WindowHooks *m_hooks = nullptr;
     SelectionPanel *m_selection = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/main/mainwindow.h"
 
 #include "shared/messagebox.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/rules.h"
 #include "ui/main/windowhooks.h"
 #include "ui/main/windowprinter.h"
@@ -12,7 +13,7 @@
 void MainWindow::cmdrules_Click(int index)
 {
     // Pick 3 has two boxes: the second follows however the first was dismissed.
-    for (const Rules::Message &message : Rules::messages(index))
+    for (const Rules::Message &message : Catalogue::rules(index))
         MsgBox::info(this, message.body, message.title);
 }
 

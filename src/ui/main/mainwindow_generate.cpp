@@ -121,10 +121,13 @@ void MainWindow::cmdgenerate_Click(int index)
     m_picstatus->show();
     m_timer1->start();
     yieldToEvents(); // the window repaints with the status strip
-    panel->generate->setEnabled(false);
-    panel->back->setEnabled(false);
-    panel->clear->setEnabled(false);
-    panel->addVorla->setEnabled(false);
+    // The panel's buttons but Rules, in their order (Rules has its own place in the brackets).
+    const auto enableButtons = [panel](bool enabled) {
+        for (QAbstractButton *b : panel->buttons())
+            if (b != panel->rules)
+                b->setEnabled(enabled);
+    };
+    enableButtons(false);
 
     // Seeding: the luck text's length, or the clock when there is no text.
     RandomStream &random = sharedRandom();
@@ -143,10 +146,7 @@ void MainWindow::cmdgenerate_Click(int index)
     // Exit bracket.
     panel->vorlaStatus->setVisible(Lotto.VorlaAdded == LottoModule::True);
     unsetCursor();
-    panel->generate->setEnabled(true);
-    panel->back->setEnabled(true);
-    panel->clear->setEnabled(true);
-    panel->addVorla->setEnabled(true);
+    enableButtons(true);
     m_picstatus->hide();
     stopTimer(m_timer1, [this] { yieldToEvents(); });
     Lotto.Generating = 0;

@@ -4,10 +4,12 @@
 #include "ui/browser/browserinterface.h"
 #include "ui/browser/browserloader.h"
 #include "ui/browser/linktable.h"
+#include "ui/main/windowhooks.h"
 
-// The link commands: each opens the fixed page of its row in the link table. The controls
-// are connected from the rows (see the constructor); these handlers keep their names for
-// whoever calls them directly, and find their row by that name.
+#include <QMetaMethod>
+
+// The link commands: each opens the fixed page of its row in the link table. A row's control
+// runs the handler the row names, and the handler runs the row it is named in.
 
 void MainWindow::imglotto649_Click()
 {
@@ -50,6 +52,15 @@ void MainWindow::mnuFileCndInfo_Click()
     runLinkOf(__func__);
 }
 
+void MainWindow::runLinkHandler(const LinkRow &row)
+{
+    const int handler = metaObject()->indexOfSlot(QByteArray(row.handler) + "()");
+    if (handler >= 0)
+        metaObject()->method(handler).invoke(this, Qt::DirectConnection);
+    else // a link added to the table alone, without a handler of its own
+        runLink(row);
+}
+
 void MainWindow::runLinkOf(const char *handler)
 {
     const LinkRow *row = LinkTable::byHandler(handler);
@@ -61,11 +72,12 @@ void MainWindow::runLinkOf(const char *handler)
 void MainWindow::runLink(const LinkRow &row)
 {
     // The address goes into the program-wide variable first.
-    Lotto.LinkAddress = LinkTable::address(row);
+    const SiteAddresses sites = hooks().linkSites.value_or(LinkTable::builtInSites());
+    Lotto.LinkAddress = LinkTable::address(sites, row);
     // Load frmBrowser; the first time, this starts the browser's helper without waiting for
     // it, and the steps below wait for its answer. When it cannot be started the user is told
     // why, and the steps are dropped.
-    BrowserWindowInterface *frmBrowser = BrowserLoader::browser(this);
+    BrowserWindowInterface *frmBrowser = BrowserLoader::browser(this, sites);
     if (!frmBrowser)
         return;
     frmBrowser->load(Lotto.LinkAddress);

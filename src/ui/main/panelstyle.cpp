@@ -2,7 +2,6 @@
 
 #include "shared/palettes.h"
 #include "shared/twips.h"
-#include "ui/main/gamepanel.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -40,5 +39,5 @@ void PanelStyle::styleContainer(QFrame *panel, int index)
     panel->setLineWidth(1);
     // The panels' own green, with black texts on every desktop palette.
     Palettes::paintOwn(panel, QColor(0, 192, 0));
-    panel->resize(Twips::size(GamePanel::WidthTwips, GamePanel::HeightTwips));
+    panel->resize(Twips::size(WidthTwips, HeightTwips));
 }

@@ -1,7 +1,6 @@
 #include "ui/main/rules.h"
 
 #include "shared/messagebox.h"
-#include "ui/main/catalogue.h"
 
 #include <QCoreApplication>
 
@@ -162,10 +161,4 @@ QList<Rules::Message> Rules::super7()
 QList<Rules::Message> Rules::lottario()
 {
     return {lottarioBox()};
-}
-
-QList<Rules::Message> Rules::messages(int index)
-{
-    const GameInfo *game = Catalogue::game(index);
-    return game ? game->rules() : QList<Message>{};
 }

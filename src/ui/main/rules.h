@@ -21,7 +21,4 @@ QList<Message> ontario49();
 QList<Message> super7();
 QList<Message> lottario();
 
-// The messages of the game on panel `index`; empty for any panel without a game.
-QList<Message> messages(int index);
-
 } // namespace Rules

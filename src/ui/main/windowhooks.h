@@ -1,15 +1,17 @@
 #pragma once
 
+#include "ui/browser/linktable.h"
 #include "ui/main/windowprinter.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The main window's one test seam: what a test or a measurement may steer in its Generate
-// runs and its Print command. Whoever wants it passes one to MainWindow's constructor and
-// keeps it for the window's life; the program itself passes none, and a default-constructed
-// one steers nothing.
+// runs, its Print command and its link commands. Whoever wants it passes one to MainWindow's
+// constructor and keeps it for the window's life; the program itself passes none, and a
+// default-constructed one steers nothing.
 struct WindowHooks
 {
     // Where a run reads the luck-word text; empty: the editor's text (LuckWords::text).
@@ -24,4 +26,8 @@ struct WindowHooks
 
     // Where Print gets its printer; empty: the system's default printer.
     WindowPrinter::PrinterSource printerSource;
+
+    // The sites the link commands open, a server of the test's own; empty: the built-in
+    // sites (LinkTable::builtInSites).
+    std::optional<SiteAddresses> linkSites;
 };

@@ -8,10 +8,12 @@
 #include "processtree.h"
 #include "support/testsupport.h"
 
+#include "app/program.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
 #include "ui/browser/browserclient.h"
 #include "ui/browser/browserloader.h"
+#include "ui/browser/helperfile.h"
 #include "ui/browser/linktable.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
@@ -21,12 +23,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -82,6 +87,21 @@ QList<qint64> descendants(qint64 pid)
 }
 
 using ProcessTree::running;
+
+// A stand-in helper that says hello, answers pings, and runs the sh case items `onMessage`.
+QString standIn(const QTemporaryDir &dir, const QString &onMessage)
+{
+    QFile f(dir.filePath(QStringLiteral("stand-in")));
+    f.open(QIODevice::WriteOnly);
+    f.write(QStringLiteral(
+                "#!/bin/sh\necho '{\"v\":1,\"op\":\"hello\"}'\nwhile read -r l; do "
+                "case \"$l\" in %1 *'\"ping\"'*) i=${l#*'\"id\":'}; echo "
+                "\"{\\\"v\\\":1,\\\"op\\\":\\\"pong\\\",\\\"id\\\":${i%%,*}}\";; esac; done\n")
+                .arg(onMessage)
+                .toUtf8());
+    f.setPermissions(f.permissions() | QFile::ExeOwner);
+    return f.fileName();
+}
 } // namespace
 
 class TestBrowser : public QObject
@@ -156,8 +176,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(server.start());
-        LinkTable::setSitesForTesting(
-            {url(Results), url(Stats), url(Zodiac), url(Portal), url(Search)});
+        hooks.linkSites =
+            SiteAddresses{url(Results), url(Stats), url(Zodiac), url(Portal), url(Search)};
         server.setPage(Results + QStringLiteral("/lotto649.html"), QStringLiteral("LOTTO 649"));
         w = shownMainWindow(false, &hooks);
         QVERIFY(w);
@@ -166,7 +186,6 @@ private Q_SLOTS:
     {
         closeBrowser();
         w.reset();
-        LinkTable::resetSitesForTesting();
     }
 
     void helperThatCannotStartIsReportedAndTheNextLinkTriesAgain()
@@ -184,6 +203,8 @@ private Q_SLOTS:
         // The link command's first step ran; the main window carries on as before.
         QCOMPARE(Lotto.LinkAddress, url(Portal));
         QCOMPARE(w->visiblePanel(), PanelIndex(0));
+        qputenv("LOTTOWORLA_BROWSER_HELPER", "lottoworla-browser");
+        expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, QStringLiteral("absolute path"));
         qputenv("LOTTOWORLA_BROWSER_HELPER", silent.toUtf8());
         expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent + QStringLiteral(" ended"));
         // One the system cannot run at all.
@@ -296,7 +317,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QStringLiteral("#!/bin/sh\nwhile [ ! -e '%1' ]; do sleep 0.05; done\n"
                                "exec '%2' \"$@\"\n")
-                    .arg(go, BrowserLoader::helperFile())
+                    .arg(go, HelperFile::path())
                     .toUtf8());
         f.close();
         f.setPermissions(f.permissions() | QFile::ExeOwner);
@@ -316,6 +337,106 @@ private Q_SLOTS:
         QCOMPARE(list(), QStringList({url(Portal), url(Portal), everWon}));
         QVERIFY(settledOn(Stats + QStringLiteral("/everwon.html-ssi")));
         QCOMPARE(answerer.seen().size(), 0);
+    }
+
+    // A helper whose window closed but which lingers: the next link starts a fresh one at
+    // once, the old one still running; that one is killed and reaped later.
+    void lingeringHelperDoesNotHoldUpTheNextLink()
+    {
+        closeBrowser();
+        const QTemporaryDir dir;
+        qputenv("LOTTOWORLA_BROWSER_HELPER",
+                standIn(dir, QStringLiteral("*'\"close\"'*) echo '{\"v\":1,\"op\":\"closed\"}'; "
+                                            "exec sleep 5;;"))
+                    .toUtf8());
+        w->mnuFileCndInfo_Click();
+        const qint64 old = client().helperPid();
+        client().closeWindow();
+        QTRY_VERIFY(!client().isRunning());
+        QElapsedTimer clock;
+        clock.start();
+        w->mnuFileCndInfo_Click();
+        qInfo("The next link returned in %lld ms.", clock.elapsed());
+        QVERIFY(running(old) && client().isRunning() && client().helperPid() != old);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(QStringLiteral("/proc/%1").arg(old)), 10000);
+        closeBrowser();
+        qunsetenv("LOTTOWORLA_BROWSER_HELPER");
+    }
+
+    // After its hello, a helper that ends at its first page, or stops answering there, is
+    // told once per link; the next link starts another.
+    void helperFailingAtItsFirstPageIsToldOnce_data()
+    {
+        QTest::addColumn<QString>("atLoad");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("ends") << "exit 1"
+                              << "ended before its window was shown";
+        QTest::newRow("hangs") << "exec sleep 30"
+                               << "did not answer within 5";
+    }
+    void helperFailingAtItsFirstPageIsToldOnce()
+    {
+        QFETCH(QString, atLoad);
+        QFETCH(QString, says);
+        const QTemporaryDir dir;
+        qputenv("LOTTOWORLA_BROWSER_HELPER",
+                standIn(dir, QStringLiteral("*'\"load\"'*) %1;;").arg(atLoad)).toUtf8());
+        BoxAnswerer answerer;
+        w->mnuFileCndInfo_Click();
+        qunsetenv("LOTTOWORLA_BROWSER_HELPER");
+        QVERIFY(answerer.waitFor(1, 30000));
+        QTest::qWait(300);
+        QCOMPARE(answerer.seen().size(), 1);
+        QCOMPARE(answerer.seen().first().title, QStringLiteral("Info."));
+        QVERIFY2(answerer.seen().first().text.contains(says),
+                 qPrintable(answerer.seen().first().text));
+        QVERIFY(!client().isRunning());
+    }
+
+    // Nothing of a run is written to the user's home, cache or config: the program and its
+    // helper run with empty ones (and an empty temporary folder, which holds the runtime
+    // folder), open an HTTPS page (its certificate self-signed) and an HTTP page, close the
+    // window, File, Exit. Both folders are still empty.
+    void nothingIsLeftInTheUsersFiles()
+    {
+        const QTemporaryDir home, temp;
+        const QString pem = temp.filePath(QStringLiteral("tls.pem"));
+        QVERIFY(QProcess::execute(QStringLiteral("openssl"),
+                                  QStringLiteral("req -x509 -newkey rsa:2048 -nodes -subj /CN=x "
+                                                 "-keyout %1 -out %1")
+                                      .arg(pem)
+                                      .split(QLatin1Char(' '))) == 0);
+        QTcpServer port;
+        QVERIFY(port.listen(QHostAddress::LocalHost));
+        const quint16 tlsPort = port.serverPort();
+        const QString https = QStringLiteral("127.0.0.1:%1").arg(tlsPort);
+        port.close();
+        QProcess tls;
+        tls.start(QStringLiteral("openssl"), QStringLiteral("s_server -www -cert %1 -accept %2")
+                                                 .arg(pem, https)
+                                                 .split(QLatin1Char(' ')));
+        QTcpSocket probe;
+        QTRY_VERIFY(
+            (probe.connectToHost(QHostAddress::LocalHost, tlsPort), probe.waitForConnected()));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("TMPDIR"), temp.path());
+        for (const char *xdg : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+            env.remove(QLatin1String(xdg));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--open-and-exit"), QStringLiteral("https://") + https, url(Stats)});
+        // The page server answers from this event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(program.state() == QProcess::NotRunning, 180000);
+        QCOMPARE(program.exitCode(), 0);
+        QFile::remove(pem);
+        const auto filters = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+        QCOMPARE(QDir(home.path()).entryList(filters), QStringList());
+        QCOMPARE(QDir(temp.path()).entryList(filters), QStringList());
+        tls.kill();
+        tls.waitForFinished();
     }
 
     void arrowLabelsDoNothing()
@@ -485,6 +606,40 @@ static int holdBrowser(const QString &address)
     return QApplication::exec();
 }
 
+// --open-and-exit HTTPS HTTP: the main window opens the results site at HTTPS, then the
+// ever-won page at HTTP, through the link commands; the browser window closes, and File,
+// Exit ends the program.
+static int openAndExit(const QString &https, const QString &http)
+{
+    WindowHooks hooks;
+    hooks.linkSites = SiteAddresses{https, http, http, http, http};
+    const std::unique_ptr<MainWindow> w = shownMainWindow(false, &hooks);
+    Program::connectMainWindow(w.get());
+    BrowserClient &client = BrowserLoader::client();
+    const auto shows = [&](const QString &address) {
+        return QTest::qWaitFor(
+            [&] {
+                return client.describe()
+                    .value(QStringLiteral("url"))
+                    .toString()
+                    .startsWith(address);
+            },
+            60000);
+    };
+    w->mnuInternetResult_Click();
+    const bool secure = shows(https);
+    w->mnuFileInternetEverWon_Click();
+    if (!secure || !shows(http))
+        return 1;
+    client.closeWindow();
+    // Until the helper has ended, and its private home is gone.
+    if (!QTest::qWaitFor([&] { return client.findChildren<QProcess *>().isEmpty(); }))
+        return 2;
+    BoxAnswerer yes({QMessageBox::Yes});
+    QTimer::singleShot(0, w.get(), [&] { w->mnuFileExit_Click(); });
+    return QApplication::exec();
+}
+
 int main(int argc, char *argv[])
 {
     TestSupport::prepareEnvironment();
@@ -492,6 +647,8 @@ int main(int argc, char *argv[])
     app.setAttribute(Qt::AA_Use96Dpi, true);
     if (argc == 3 && qstrcmp(argv[1], "--hold-browser") == 0)
         return holdBrowser(QString::fromUtf8(argv[2]));
+    if (argc == 4 && qstrcmp(argv[1], "--open-and-exit") == 0)
+        return openAndExit(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]));
     TestBrowser tc;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&tc, argc, argv);

@@ -6,7 +6,7 @@
 
 #include "shared/lotto.h"
 #include "shared/picture.h"
-#include "ui/browser/browserloader.h"
+#include "ui/browser/helperfile.h"
 #include "ui/browser/linktable.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
@@ -52,6 +52,9 @@ private Q_SLOTS:
             QCOMPARE(QString::fromLatin1(row.handler), QLatin1String(row.control) + "_Click");
             QCOMPARE(entries.at(i)->text(), QLatin1String(row.text));
         }
+        // Every control reaches its command through the window's handler of the row's name.
+        for (const LinkRow &row : rows)
+            QVERIFY2(w.metaObject()->indexOfSlot(row.handler + QByteArray("()")) >= 0, row.handler);
     }
 
     void addressesAreBaseAndPath()
@@ -76,30 +79,29 @@ private Q_SLOTS:
             sites.zodiac + "/zodiac.htm",           sites.portal};
         QCOMPARE(LinkTable::rows().size(), std::size_t(expected.size()));
         for (std::size_t row = 0; row < LinkTable::rows().size(); ++row)
-            QCOMPARE(LinkTable::address(LinkTable::rows()[row]), expected.at(int(row)));
-        QCOMPARE(LinkTable::homePage(), sites.results);
-        QCOMPARE(LinkTable::searchPage(), sites.search);
+            QCOMPARE(LinkTable::address(sites, LinkTable::rows()[row]), expected.at(int(row)));
+        QCOMPARE(LinkTable::homePage(sites), sites.results);
+        QCOMPARE(LinkTable::searchPage(sites), sites.search);
     }
 
     void testsCanPointTheSitesElsewhere()
     {
-        LinkTable::setSitesForTesting({QStringLiteral("http://a"), QStringLiteral("http://b"),
-                                       QStringLiteral("http://c"), QStringLiteral("http://d"),
-                                       QStringLiteral("http://e")});
-        QCOMPARE(LinkTable::address(LinkTable::rows()[1]),
+        const SiteAddresses other{QStringLiteral("http://a"), QStringLiteral("http://b"),
+                                  QStringLiteral("http://c"), QStringLiteral("http://d"),
+                                  QStringLiteral("http://e")};
+        QCOMPARE(LinkTable::address(other, LinkTable::rows()[1]),
                  QStringLiteral("http://a/ontpick3.html"));
-        QCOMPARE(LinkTable::address(LinkTable::rows()[7]),
+        QCOMPARE(LinkTable::address(other, LinkTable::rows()[7]),
                  QStringLiteral("http://b/stat_analysis.html-ssi"));
-        QCOMPARE(LinkTable::address(LinkTable::rows()[8]), QStringLiteral("http://c/zodiac.htm"));
-        QCOMPARE(LinkTable::address(LinkTable::rows()[9]), QStringLiteral("http://d"));
-        QCOMPARE(LinkTable::searchPage(), QStringLiteral("http://e"));
-        LinkTable::resetSitesForTesting();
-        QCOMPARE(LinkTable::address(LinkTable::rows()[9]), LinkTable::builtInSites().portal);
+        QCOMPARE(LinkTable::address(other, LinkTable::rows()[8]),
+                 QStringLiteral("http://c/zodiac.htm"));
+        QCOMPARE(LinkTable::address(other, LinkTable::rows()[9]), QStringLiteral("http://d"));
+        QCOMPARE(LinkTable::searchPage(other), QStringLiteral("http://e"));
     }
 
     void helperIsLookedForBesideTheProgramFirst()
     {
-        const QStringList files = BrowserLoader::candidateFiles();
+        const QStringList files = HelperFile::candidates();
         QVERIFY(files.size() >= 2);
         QCOMPARE(files.first(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/lottoworla-browser"));
@@ -110,10 +112,9 @@ private Q_SLOTS:
             QVERIFY(QDir::isAbsolutePath(f));
         // The environment names another helper; otherwise the first that exists is taken.
         qputenv("LOTTOWORLA_BROWSER_HELPER", "/x/lottoworla-browser");
-        QCOMPARE(BrowserLoader::helperFile(), QStringLiteral("/x/lottoworla-browser"));
+        QCOMPARE(HelperFile::path(), QStringLiteral("/x/lottoworla-browser"));
         qunsetenv("LOTTOWORLA_BROWSER_HELPER");
-        QVERIFY2(QFileInfo(BrowserLoader::helperFile()).isExecutable(),
-                 qPrintable(BrowserLoader::helperFile()));
+        QVERIFY2(QFileInfo(HelperFile::path()).isExecutable(), qPrintable(HelperFile::path()));
     }
 };
 

@@ -7,15 +7,16 @@
 #include "support/accessibilitywalk.h"
 #include "support/testsupport.h"
 
+#include "browserhelper/browserhost.h"
+#include "browserhelper/browserwindow.h"
+#include "browserprotocol/browserprotocol.h"
 #include "shared/twips.h"
-#include "ui/browser/browserprotocol.h"
-#include "ui/browser/helper/browserhost.h"
-#include "ui/browser/helper/browserwindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -57,6 +58,7 @@ class TestBrowserWindow : public QObject
 
     PageServer server;
     BrowserHost host;
+    QList<QUrl> handedToDesktop;
 
     QString url(const QString &path) const { return server.base() + path; }
     BrowserWindow *frm() const { return host.window(); }
@@ -112,6 +114,9 @@ class TestBrowserWindow : public QObject
             QTRY_VERIFY(f.isNull());
         }
     }
+
+public Q_SLOTS:
+    void handToDesktop(const QUrl &url) { handedToDesktop << url; }
 
 private Q_SLOTS:
     void initTestCase()
@@ -297,6 +302,71 @@ private Q_SLOTS:
         QVERIFY(settledOn(QStringLiteral("/search")));
     }
 
+    // Only web pages open: any other address, typed or sent by a link command, leaves the
+    // page where it was and asks nothing of the server; the window's own page says why, and
+    // the title and the address box show the refused address.
+    void onlyWebPagesOpen_data()
+    {
+        QTest::addColumn<QString>("address");
+        const QString page = url(QStringLiteral("/secret.html"));
+        QTest::newRow("file") << QStringLiteral("file:///etc/passwd");
+        QTest::newRow("bare path") << QStringLiteral("/etc/");
+        QTest::newRow("javascript") << QStringLiteral("javascript:location.href='%1'").arg(page);
+        QTest::newRow("data") << QStringLiteral("data:text/html,<a href='%1'>x</a>").arg(page);
+        QTest::newRow("view-source") << QStringLiteral("view-source:") + page;
+        QTest::newRow("chrome") << QStringLiteral("chrome://version");
+        QTest::newRow("qrc") << QStringLiteral("qrc:/assets/lottoworla.svg");
+        QTest::newRow("ftp") << QStringLiteral("ftp") + page.mid(4);
+    }
+    void onlyWebPagesOpen()
+    {
+        QFETCH(QString, address);
+        const QString page = Results + QStringLiteral("/lotto649.html");
+        link(page);
+        QVERIFY(settledOn(page, QStringLiteral("LOTTO 649")));
+        server.clearRequests();
+        box()->setEditText(address);
+        QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
+        host.handle(message("navigate", {{QStringLiteral("address"), address}}));
+        QVERIFY(frm()->lblRefused()->text().contains(QStringLiteral("web pages only")));
+        QTRY_VERIFY(!timer()->isActive() && frm()->windowTitle() == box()->currentText());
+        QTest::qWait(300);
+        QCOMPARE(pageUrl(), url(page));
+        QCOMPARE(server.requests(), QStringList());
+        QVERIFY(!frm()->lblRefused()->isHidden());
+    }
+
+    // A link meant for a new window opens in this one; a link to an address of another
+    // scheme is not handed to the desktop, whatever program it has for that scheme.
+    void linksStayInTheWindow()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("xlottotest"), this, "handToDesktop");
+        const QString links = QStringLiteral("/links.html");
+        server.setPage(links, QStringLiteral("Links"),
+                       QStringLiteral("<a href='/new.html' target='_blank' style='display:block;"
+                                      "height:200px'>new</a><a href='xlottotest:marker' "
+                                      "onclick=\"document.title='clicked'\">marker</a>"));
+        // A click just after a page has loaded can be lost: click until it is seen.
+        const auto clickUntil = [&](QPoint at, const std::function<bool()> &done) {
+            return QTest::qWaitFor(
+                [&] {
+                    QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, at);
+                    return QTest::qWaitFor(done, 1000);
+                },
+                30000);
+        };
+        link(links);
+        QVERIFY(settledOn(links, QStringLiteral("Links")));
+        QVERIFY(
+            clickUntil({40, 40}, [&] { return pageUrl() == url(QStringLiteral("/new.html")); }));
+        link(links);
+        QVERIFY(settledOn(links, QStringLiteral("Links")));
+        QVERIFY(clickUntil({20, 215}, [&] { return view()->title() == QLatin1String("clicked"); }));
+        QTest::qWait(500);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("xlottotest"));
+        QCOMPARE(handedToDesktop, QList<QUrl>());
+    }
+
     void layoutFollowsTheWindowSize()
     {
         BrowserWindow *f = frm();
@@ -402,6 +472,8 @@ private Q_SLOTS:
             << QByteArray("{\"v\":2,\"op\":\"close\"}\n") << "another protocol version";
         QTest::newRow("oversized")
             << QByteArray(BrowserProtocol::MaxMessageBytes + 10, 'x') << "longer than";
+        QTest::newRow("at the limit, no line feed yet")
+            << QByteArray(BrowserProtocol::MaxMessageBytes, 'x') << "longer than";
     }
     void helperEndsABrokenConnection()
     {

@@ -14,6 +14,7 @@
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -543,6 +544,37 @@ private Q_SLOTS:
               "%.2f ms, OK %.2f ms, text() unchanged %.3f ms",
               pasteMs, firstReadNs / 1e6, typeNs / 1e6, readNs / 1e6, okNs / 1e6, againNs / 1e6);
         QCOMPARE(w->text1()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        w->text1()->clear();
+    }
+
+    // 20 MB pasted, one line or many, then Esc: the box takes in a million characters and
+    // cuts off the rest, so the window answers at once. Prints the time taken.
+    void hugePasteIsCutAtTheCap_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("one line") << QStringLiteral("seven lucky numbers ");
+        QTest::newRow("many lines") << QStringLiteral("seven lucky numbers\n");
+    }
+    void hugePasteIsCutAtTheCap()
+    {
+        QFETCH(QString, unit);
+        VorlaWindow *w = editor();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->text1()->setPlainText(QStringLiteral("ab"));
+        w->text1()->moveCursor(QTextCursor::End);
+        const QString big = unit.repeated(20 * 1024 * 1024 / unit.size());
+        QApplication::clipboard()->setText(big);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(w->text1(), Qt::Key_V, Qt::ControlModifier);
+        QApplication::processEvents();
+        QTest::keyClick(w, Qt::Key_Escape);
+        qInfo("20 MB pasted (%s) and closed in %lld ms", QTest::currentDataTag(), clock.elapsed());
+        QVERIFY(w->isHidden());
+        QCOMPARE(LuckWords::text(),
+                 QStringLiteral("ab") + big.left(VorlaWindow::MaxTextLength - 2));
+        QApplication::clipboard()->clear();
         w->text1()->clear();
     }
 

@@ -7,6 +7,7 @@
 #include "app/helpwindow.h"
 #include "app/program.h"
 #include "shared/lotto.h"
+#include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/rules.h"
@@ -199,7 +200,7 @@ private Q_SLOTS:
         QFETCH(QStringList, titles);
         QFETCH(QList<QStringList>, bodies);
 
-        const QList<Rules::Message> messages = Rules::messages(panel);
+        const QList<Rules::Message> messages = Catalogue::rules(panel);
         QCOMPARE(messages.size(), titles.size());
         for (int i = 0; i < messages.size(); ++i) {
             QCOMPARE(messages.at(i).title, titles.at(i));
@@ -223,7 +224,7 @@ private Q_SLOTS:
     void rulesOfOtherPanelsShowNothing()
     {
         for (int index : {-1, 0, 6, 7}) {
-            QVERIFY(Rules::messages(index).isEmpty());
+            QVERIFY(Catalogue::rules(index).isEmpty());
             BoxAnswerer answerer;
             w->cmdrules_Click(index);
             QVERIFY(answerer.seen().isEmpty());

@@ -6,10 +6,10 @@
 
 #include "app/aboutwindow.h"
 #include "app/helpwindow.h"
-#include "app/translation.h"
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
 #include "shared/picture.h"
+#include "shared/translation.h"
 #include "ui/luck/vorlawindow.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
@@ -252,7 +252,7 @@ private Q_SLOTS:
         texts += shownTexts(help);
         help->close();
         for (int p = Panel::FirstGame; p <= Panel::LastGame; ++p)
-            for (const Rules::Message &m : Rules::messages(p)) {
+            for (const Rules::Message &m : Catalogue::rules(p)) {
                 texts << m.title;
                 texts += m.body.split(QChar(13), Qt::SkipEmptyParts);
             }
@@ -311,7 +311,7 @@ private Q_SLOTS:
         help->close();
         texts += shownTexts(VorlaWindow::instance());
         for (int p = Panel::FirstGame; p <= Panel::LastGame; ++p)
-            for (const Rules::Message &m : Rules::messages(p)) {
+            for (const Rules::Message &m : Catalogue::rules(p)) {
                 texts << m.title;
                 texts += m.body.split(QChar(13), Qt::SkipEmptyParts);
             }

@@ -11,6 +11,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
+class QWebEngineProfile;
 class QWebEngineView;
 
 // frmBrowser: the built-in browser window. A top-level, modeless window that always comes
@@ -19,6 +20,10 @@ class QWebEngineView;
 // While a navigation the window (or a link command) asked for is loading, the title reads
 // "Working..."; otherwise it is the current page's name. Closing it deletes it, and with
 // it the address list.
+// It opens web pages only (http and https): any other address, typed or asked for by a page,
+// shows a short page of the window's own saying so in the page area, lblRefused, and that
+// page's name and address are the refused address. It saves no files: a download is
+// refused, and the user told so.
 class BrowserWindow : public QMainWindow
 {
     Q_OBJECT
@@ -35,7 +40,8 @@ public:
     static constexpr int ViewTopTwips = 1215;
     static constexpr int BusyPollMs = 5;
 
-    explicit BrowserWindow(QWidget *parent = nullptr);
+    // The pages are of `profile`, which must outlive the window.
+    explicit BrowserWindow(QWebEngineProfile *profile, QWidget *parent = nullptr);
     ~BrowserWindow() override;
 
     // Runs when the window is loaded: shows it and opens `linkAddress`.
@@ -52,6 +58,10 @@ public:
     QComboBox *cboAddress() const { return m_cboAddress; }
     QTimer *timTimer() const { return m_timTimer; }
     QWebEngineView *brwWebBrowser() const;
+    QLabel *lblRefused() const { return m_lblRefused; }
+
+    // Tells the user that the download of `fileName` was refused (from the event loop).
+    void tellDownloadRefused(const QString &fileName);
 
 public Q_SLOTS:
     void Form_Activate();
@@ -79,12 +89,17 @@ private:
     void buildAddressStrip();
     void stretchTopBars();
     QString locationName() const;
+    QString locationUrl() const;
+    void showRefusal(const QString &address);
 
     QToolBar *m_tbToolBar = nullptr;
     QFrame *m_picAddress = nullptr;
     QLabel *m_lblAddress = nullptr;
     QComboBox *m_cboAddress = nullptr;
     BrowserWebView *m_brwWebBrowser = nullptr;
+    QLabel *m_lblRefused = nullptr;
+    // The address lblRefused shows as refused, while it is not hidden.
+    QString m_refusedAddress;
     QTimer *m_timTimer = nullptr;
     QMenu *m_mnuFile = nullptr;
 

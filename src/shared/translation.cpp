@@ -1,4 +1,4 @@
-#include "app/translation.h"
+#include "shared/translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

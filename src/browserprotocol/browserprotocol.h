@@ -26,12 +26,15 @@
 //   navigate {address}     starts loading address
 //   close                  closes the window as its File, Exit does (the helper then ends)
 //   describe {id}          asks for the window's state; answered by a "state" message
+//   ping {id}              answered by a "pong" once every message before it was handled
 // Helper to program:
 //   hello {problem}        first message once the helper runs; a non-empty problem says why
 //                          the web engine cannot run here, and the helper then ends
+//   shown                  load showed the window (its web view exists)
 //   state {id, loaded, objectName, visible, maximized, modal, icon, title, fileMenu,
 //          addressText, addresses, timerActive, timerInterval, url, pageTitle}
 //                          the answer to describe (loaded is false before load)
+//   pong {id}              the answer to ping
 //   closed                 the window closed; the helper ends right after
 // End of input (the program closed the channel or died) ends the helper and its web engine.
 namespace BrowserProtocol {

@@ -1,7 +1,7 @@
 #include "browserhost.h"
 
+#include "browserprotocol/browserprotocol.h"
 #include "browserwindow.h"
-#include "ui/browser/browserprotocol.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -12,6 +12,8 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QTimer>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <algorithm>
@@ -33,6 +35,10 @@ BrowserHost::~BrowserHost()
 
 void BrowserHost::prepareEngine()
 {
+    if (qEnvironmentVariable("LOTTOWORLA_TEST_ENGINE_FLAGS") != QLatin1String("1")) {
+        qunsetenv("QTWEBENGINE_REMOTE_DEBUGGING");
+        qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    }
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && !hasGraphicsDevice())
@@ -97,7 +103,7 @@ QJsonObject BrowserHost::handle(const QJsonObject &message)
     if (op == QLatin1String("load")) {
         if (m_window)
             return {};
-        m_window = new BrowserWindow;
+        m_window = new BrowserWindow(profile());
         m_window->setHomeAndSearchPages(m_homePage, m_searchPage);
         // Closing unloads it at once, even though the object itself goes a moment later.
         connect(m_window, &BrowserWindow::unloaded, this, [this] {
@@ -105,6 +111,7 @@ QJsonObject BrowserHost::handle(const QJsonObject &message)
             Q_EMIT windowClosed();
         });
         m_window->Form_Load(field("address"));
+        Q_EMIT windowShown();
         return {};
     }
     // The rest act on a loaded window only.
@@ -150,6 +157,23 @@ QJsonObject BrowserHost::state() const
     s.insert(QStringLiteral("url"), w->brwWebBrowser()->url().toString());
     s.insert(QStringLiteral("pageTitle"), w->brwWebBrowser()->title());
     return s;
+}
+
+QWebEngineProfile *BrowserHost::profile()
+{
+    if (m_profile)
+        return m_profile;
+    // A profile without a storage name is off the record; said so once more, explicitly.
+    m_profile = new QWebEngineProfile(this);
+    m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    connect(m_profile, &QWebEngineProfile::downloadRequested, this,
+            [this](QWebEngineDownloadRequest *download) {
+                download->cancel();
+                if (m_window)
+                    m_window->tellDownloadRefused(download->downloadFileName());
+            });
+    return m_profile;
 }
 
 BrowserWindow *BrowserHost::window() const

@@ -6,9 +6,10 @@
 #include <QString>
 
 class BrowserWindow;
+class QWebEngineProfile;
 
 // The helper's side of the link commands: keeps frmBrowser (created on load, gone when
-// closed) and runs on it each message the program sends (see ui/browser/browserprotocol.h).
+// closed) and runs on it each message the program sends (see browserprotocol/browserprotocol.h).
 class BrowserHost : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,10 @@ public:
     //    one, OpenGL could only be a software rasteriser (Mesa's, LLVM and all): the engine's
     //    own software compositor then draws the same pages sooner and in far less memory.
     //    QT_QUICK_BACKEND, when the user sets it, decides instead.
+    //  - What the user's environment would ask of the engine is dropped: DevTools on a port
+    //    that any local user could drive (QTWEBENGINE_REMOTE_DEBUGGING), and any Chromium
+    //    switches (QTWEBENGINE_CHROMIUM_FLAGS). Tests that steer the engine on purpose (a
+    //    proxy for their pages) set LOTTOWORLA_TEST_ENGINE_FLAGS=1 to keep both.
     static void prepareEngine();
     // Whether `folder` holds a graphics device this user can open (a DRM render node, the
     // way Mesa and the vendors' drivers reach the GPU).
@@ -40,10 +45,15 @@ public:
     BrowserWindow *window() const;
 
 Q_SIGNALS:
+    // The window was loaded and shown.
+    void windowShown();
     // The window was loaded and has closed.
     void windowClosed();
 
 private:
+    QWebEngineProfile *profile();
+
+    QWebEngineProfile *m_profile = nullptr;
     QPointer<BrowserWindow> m_window;
     QString m_homePage;
     QString m_searchPage;

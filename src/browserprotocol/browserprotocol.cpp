@@ -1,19 +1,21 @@
-#include "ui/browser/browserprotocol.h"
+#include "browserprotocol/browserprotocol.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>
 
 QStringList BrowserProtocol::programOps()
 {
-    return {
-        QStringLiteral("pages"),      QStringLiteral("load"),          QStringLiteral("maximize"),
-        QStringLiteral("setAddress"), QStringLiteral("appendAddress"), QStringLiteral("busyTimer"),
-        QStringLiteral("navigate"),   QStringLiteral("close"),         QStringLiteral("describe")};
+    return {QStringLiteral("pages"),         QStringLiteral("load"),
+            QStringLiteral("maximize"),      QStringLiteral("setAddress"),
+            QStringLiteral("appendAddress"), QStringLiteral("busyTimer"),
+            QStringLiteral("navigate"),      QStringLiteral("close"),
+            QStringLiteral("describe"),      QStringLiteral("ping")};
 }
 
 QStringList BrowserProtocol::helperOps()
 {
-    return {QStringLiteral("hello"), QStringLiteral("state"), QStringLiteral("closed")};
+    return {QStringLiteral("hello"), QStringLiteral("shown"), QStringLiteral("state"),
+            QStringLiteral("pong"), QStringLiteral("closed")};
 }
 
 QByteArray BrowserProtocol::encode(const QString &op, QJsonObject fields)
@@ -64,7 +66,7 @@ QList<QJsonObject> BrowserProtocol::Reader::read(const QByteArray &bytes)
         messages << message;
     }
     m_pending.remove(0, start);
-    if (m_pending.size() > MaxMessageBytes)
+    if (m_pending.size() >= MaxMessageBytes)
         m_error = QStringLiteral("a message longer than %1 bytes").arg(MaxMessageBytes);
     return messages;
 }

@@ -2,6 +2,7 @@
 
 #include "browserwebview.h"
 
+#include "shared/messagebox.h"
 #include "shared/twips.h"
 
 #include <QAction>
@@ -24,7 +25,7 @@
 
 #include <algorithm>
 
-BrowserWindow::BrowserWindow(QWidget *parent) : QMainWindow(parent)
+BrowserWindow::BrowserWindow(QWebEngineProfile *profile, QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmBrowser"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -45,13 +46,27 @@ BrowserWindow::BrowserWindow(QWidget *parent) : QMainWindow(parent)
     buildToolBar();
     buildAddressStrip();
 
-    m_brwWebBrowser = new BrowserWebView(client);
+    // The window's own page for an address it does not open, over the web view.
+    m_lblRefused = new QLabel(client);
+    m_lblRefused->setObjectName(QStringLiteral("lblRefused"));
+    m_lblRefused->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblRefused->setWordWrap(true);
+    m_lblRefused->setMargin(Twips::toPixels(300));
+    m_lblRefused->setTextFormat(Qt::RichText);
+    m_lblRefused->setBackgroundRole(QPalette::Base);
+    m_lblRefused->setAutoFillBackground(true);
+    m_lblRefused->hide();
+    m_brwWebBrowser = new BrowserWebView(profile, client);
     m_brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
     m_brwWebBrowser->move(Twips::point(ViewLeftTwips, ViewTopTwips));
     connect(m_brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
         m_requested = false;
         m_loading = true;
+        m_refusedAddress.clear();
+        m_lblRefused->hide();
     });
+    connect(m_brwWebBrowser->browserPage(), &BrowserPage::refused, this,
+            [this](const QUrl &url) { showRefusal(url.toString()); });
     connect(m_brwWebBrowser, &QWebEngineView::loadFinished, this, [this] {
         m_requested = false;
         m_loading = false;
@@ -203,6 +218,7 @@ void BrowserWindow::Form_Resize()
     const int viewHeight = notNegative(static_cast<float>(H) -
                                        (AddressStripTopTwips + AddressStripHeightTwips) - 100.0f);
     m_brwWebBrowser->resize(Twips::toPixels(viewWidth), Twips::toPixels(viewHeight));
+    m_lblRefused->setGeometry(m_brwWebBrowser->geometry());
 }
 
 void BrowserWindow::Form_Activate()
@@ -212,13 +228,49 @@ void BrowserWindow::Form_Activate()
 
 void BrowserWindow::navigate(const QString &address)
 {
+    // A bare word or host name becomes a web address; a bare path becomes a file's.
+    const QUrl url = QUrl::fromUserInput(address);
+    if (!BrowserPage::isWebPage(url)) {
+        showRefusal(url.isEmpty() ? address : url.toString());
+        return;
+    }
     m_requested = true;
-    m_brwWebBrowser->load(QUrl::fromUserInput(address));
+    m_brwWebBrowser->load(url);
+}
+
+void BrowserWindow::showRefusal(const QString &address)
+{
+    // Shown as a page that cannot be loaded is: nothing is loading, and the address box and
+    // the title follow the page shown.
+    m_requested = false;
+    m_refusedAddress = address;
+    m_lblRefused->setText(
+        QStringLiteral("<p><b>%1</b></p><p>%2</p>")
+            .arg(tr("This window opens web pages only (http and https).").toHtmlEscaped(),
+                 address.toHtmlEscaped()));
+    m_lblRefused->setAccessibleName(m_lblRefused->text());
+    m_lblRefused->show();
+    m_lblRefused->raise();
+    brwWebBrowser_NavigateComplete2();
+    brwWebBrowser_DownloadComplete();
+}
+
+void BrowserWindow::tellDownloadRefused(const QString &fileName)
+{
+    const QString body = MsgBox::lines(
+        {tr("\"%1\" was not saved.").arg(fileName), tr("This window does not save files.")});
+    QMetaObject::invokeMethod(
+        this, [this, body] { MsgBox::info(this, body, tr("Info.")); }, Qt::QueuedConnection);
 }
 
 QString BrowserWindow::locationName() const
 {
-    return m_brwWebBrowser->title();
+    return m_lblRefused->isHidden() ? m_brwWebBrowser->title() : m_refusedAddress;
+}
+
+QString BrowserWindow::locationUrl() const
+{
+    return m_lblRefused->isHidden() ? m_brwWebBrowser->url().toString() : m_refusedAddress;
 }
 
 void BrowserWindow::timTimer_Timer()
@@ -233,7 +285,7 @@ void BrowserWindow::timTimer_Timer()
 
 void BrowserWindow::brwWebBrowser_NavigateComplete2()
 {
-    m_cboAddress->setEditText(m_brwWebBrowser->url().toString());
+    m_cboAddress->setEditText(locationUrl());
 }
 
 void BrowserWindow::brwWebBrowser_DownloadComplete()

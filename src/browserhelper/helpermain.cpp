@@ -1,15 +1,15 @@
 // lottoworla-browser: the program's browser window, frmBrowser, in a process of its own, so
 // that the web engine (and the graphics stack it brings) never enters the program itself.
 // The program starts it at its first link command and talks to it over its standard input
-// and output (see ui/browser/browserprotocol.h). It ends when its window closes, when the
+// and output (see browserprotocol/browserprotocol.h). It ends when its window closes, when the
 // program closes the channel, or when the program dies, even by SIGKILL.
 //
 //   lottoworla-browser --parent-pid PID
 
 #include "browserhost.h"
 
-#include "app/translation.h"
-#include "ui/browser/browserprotocol.h"
+#include "browserprotocol/browserprotocol.h"
+#include "shared/translation.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -24,6 +24,22 @@
 #include <unistd.h>
 
 namespace {
+// Opens /dev/null in place of a closed standard input, output or error, so that neither the
+// channel nor a file opened later takes its number (and what is written to standard error
+// lands in it).
+bool openStandardStreams()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // The lowest free number: the ones below are open.
+        const int null = open("/dev/null", O_RDWR);
+        if (null != fd)
+            return false;
+    }
+    return true;
+}
+
 // Moves the channel off the standard streams: the web engine and the libraries below it may
 // print to standard output, and its processes must not inherit the channel. Standard input
 // becomes /dev/null and standard output goes where standard error goes.
@@ -73,7 +89,7 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
     int in = -1;
     int out = -1;
-    if (!takeChannel(in, out)) {
+    if (!openStandardStreams() || !takeChannel(in, out)) {
         std::perror("lottoworla-browser: the channel to the program");
         return 2;
     }
@@ -94,6 +110,8 @@ int main(int argc, char *argv[])
         return 1;
 
     BrowserHost host;
+    QObject::connect(&host, &BrowserHost::windowShown, &app,
+                     [&] { send(out, BrowserProtocol::encode(QStringLiteral("shown"))); });
     QObject::connect(&host, &BrowserHost::windowClosed, &app, [&] {
         send(out, BrowserProtocol::encode(QStringLiteral("closed")));
         QCoreApplication::exit(0);
@@ -113,6 +131,12 @@ int main(int argc, char *argv[])
             return;
         }
         for (const QJsonObject &message : reader.read(QByteArray(buffer, n))) {
+            if (message.value(QStringLiteral("op")).toString() == QLatin1String("ping")) {
+                send(out, BrowserProtocol::encode(
+                              QStringLiteral("pong"),
+                              {{QStringLiteral("id"), message.value(QStringLiteral("id"))}}));
+                continue;
+            }
             const QJsonObject answer = host.handle(message);
             if (!answer.isEmpty() &&
                 !send(out, BrowserProtocol::encode(QStringLiteral("state"), answer)))

@@ -1,7 +1,0 @@
-#include "browserwebview.h"
-
-QWebEngineView *BrowserWebView::createWindow(QWebEnginePage::WebWindowType type)
-{
-    Q_UNUSED(type);
-    return nullptr;
-}
