@@ -76,8 +76,21 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's SVG icon engine draws the tool bar's and the windows' icons: the package that holds it
+# on the build machine is the one to depend on (libqt6svg6 on Debian 12, qt6-svg-plugins from
+# Debian 13 on).
+set(lotto_svg_plugins libqt6svg6)
+find_program(LOTTO_DPKG_QUERY dpkg-query)
+if(LOTTO_DPKG_QUERY)
+  execute_process(
+    COMMAND ${LOTTO_DPKG_QUERY} -S "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/iconengines/libqsvgicon.so"
+    OUTPUT_VARIABLE lotto_owner ERROR_QUIET RESULT_VARIABLE lotto_owner_status)
+  if(lotto_owner_status EQUAL 0 AND lotto_owner MATCHES "^([a-z0-9.+-]+)[:,]")
+    set(lotto_svg_plugins ${CMAKE_MATCH_1})
+  endif()
+endif()
 set(LOTTO_RUNTIME_PACKAGES
-    libqt6svg6 qt6-qpa-plugins libqt6webenginecore6-bin
+    ${lotto_svg_plugins} qt6-qpa-plugins libqt6webenginecore6-bin
     fonts-liberation2 fonts-dancingscript fonts-lobster fonts-dejavu-core)
 list(JOIN LOTTO_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Qt's own French texts (the message boxes' buttons, the editor's context menu); without

@@ -2,6 +2,7 @@
 
 #include "app/contact.h"
 #include "shared/fonts.h"
+#include "shared/palettes.h"
 #include "shared/picture.h"
 #include "shared/pointer.h"
 #include "shared/twips.h"
@@ -34,6 +35,9 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     setFixedSize(Twips::size(ClientWidthTwips, ClientHeightTwips));
 
     setFont(Fonts::msSansSerif(8.25));
+    // The texts lie on the light background picture: black on every desktop palette. The OK
+    // button draws its own face and follows the desktop.
+    Palettes::paintOwn(this, Palettes::LightFace);
 
     // The background picture is larger than the window: only its top-left part shows.
     m_background = new Picture(QStringLiteral(":/assets/about-background.svg"), this);
@@ -50,9 +54,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     label5->setGeometry(Twips::rect(120, 480, 5865, 1335));
 
     m_lblemail = label(Contact::address(), "lblemail", this);
-    QPalette pal = m_lblemail->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    m_lblemail->setPalette(pal);
+    Palettes::keepText(m_lblemail, QColor(0, 0, 192));
     m_lblemail->setCursor(Qt::PointingHandCursor);
     m_lblemail->move(Twips::point(3120, 1920));
     m_lblemail->adjustSize();

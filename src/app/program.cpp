@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/helpwindow.h"
 #include "app/splashwindow.h"
+#include "shared/programstyle.h"
 #include "shared/translation.h"
 #include "ui/main/mainwindow.h"
 
@@ -48,6 +49,7 @@ int Program::run(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("lottoworla"));
     QApplication::setApplicationVersion(QStringLiteral(LOTTO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("ca.talmar.LottoWorla"));
+    QApplication::setStyle(new ProgramStyle);
     installFontSubstitutes();
     // French when the user's language is French; English otherwise.
     Translation::install(QLocale::system());

@@ -1,5 +1,7 @@
 #include "shared/picture.h"
 
+#include "shared/palettes.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -110,14 +112,15 @@ void Picture::paintEvent(QPaintEvent *event)
     else if (!m_pixmap.isNull())
         p.drawPixmap(box, m_pixmap);
     if (hasFocus() && keyboardActivation()) {
-        // The focus shows as a dashed ring inside the border, in the highlight colour on a
-        // white one so it is seen on light and dark artwork alike.
+        // The focus shows as a dashed ring inside the border, in the highlight colour (black
+        // where the highlight is too pale) on a white one, so it is seen on light and dark
+        // artwork alike.
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setBrush(Qt::NoBrush);
         const QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
         p.setPen(QPen(Qt::white, 2));
         p.drawRect(ring);
-        p.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        p.setPen(QPen(Palettes::focusRing(palette()), 2, Qt::DashLine));
         p.drawRect(ring);
     }
 }

@@ -1,16 +1,27 @@
-// The Help and About windows: texts, looks, the single Help window and how each closes.
+// The Help and About windows: texts, looks, the single Help window and how each closes; and
+// every window's texts legible on light, dark and high-contrast desktop palettes.
 
 #include "support/testsupport.h"
 
 #include "app/aboutwindow.h"
 #include "app/contact.h"
 #include "app/helpwindow.h"
+#include "shared/palettes.h"
+#include "shared/picture.h"
+#include "ui/luck/vorlawindow.h"
+#include "ui/main/mainwindow.h"
+
+#include <QAbstractButton>
+#include <QScopeGuard>
+#include <QStyle>
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+
+#include <array>
 
 using namespace TestSupport;
 
@@ -32,6 +43,28 @@ int helpWindowCount()
     for (QWidget *top : QApplication::topLevelWidgets())
         n += top->objectName() == QLatin1String("frmHelp");
     return n;
+}
+
+// The lowest contrast of `w`'s text colour to what lies under the pixels it draws in `window`
+// (rendered as shown, and with that colour transparent); 0 when it draws none.
+double textContrast(QWidget *window, QWidget *w)
+{
+    const QRect area = w->visibleRegion().boundingRect().translated(w->mapTo(window, QPoint()));
+    const QPalette own = w->palette();
+    QPalette hidden = own;
+    hidden.setColor(w->foregroundRole(), Qt::transparent);
+    const QImage with = window->grab().toImage();
+    w->setPalette(hidden);
+    const QImage behind = window->grab().toImage();
+    w->setPalette(own);
+    double lowest = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (with.pixel(x, y) != behind.pixel(x, y))
+                lowest = std::min(
+                    lowest ? lowest : 21.0,
+                    Palettes::contrast(own.color(w->foregroundRole()), behind.pixelColor(x, y)));
+    return lowest;
 }
 
 } // namespace
@@ -266,6 +299,86 @@ private Q_SLOTS:
         delete about.data();
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    }
+
+    // --- Every window on every palette -------------------------------------------------------
+
+    // A light, a dark (qt6ct's "darker" faces) and a black-and-white palette, set while the
+    // window is open, for the application only or, as qt6ct does, for every widget too: every
+    // text keeps 4.5:1 to what is behind it (3:1 when large); a game picture's focus ring and
+    // hover frame show.
+    void legibleOnEveryPalette_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<bool>("everyWidget");
+        QPalette high(Qt::black, Qt::black); // white texts on black, and a white highlight
+        high.setColor(QPalette::Highlight, Qt::white);
+        const QPalette palettes[] = {QApplication::style()->standardPalette(),
+                                     QPalette(QColor(0x424245), QColor(0x222020)), high};
+        for (const char *w : {"selection", "Lotto 649", "About", "Vorla", "Help"})
+            for (int p = 0; p < 6; ++p)
+                QTest::addRow("%s, %s%s", w, std::array{"light", "dark", "high"}[p % 3],
+                              p < 3 ? "" : ", every widget")
+                    << QString(w) << palettes[p % 3] << (p >= 3);
+    }
+    void legibleOnEveryPalette()
+    {
+        QFETCH(QString, window);
+        QFETCH(QPalette, palette);
+        QFETCH(bool, everyWidget);
+        auto restore = qScopeGuard([everyWidget] {
+            for (QWidget *w : everyWidget ? QApplication::allWidgets() : QWidgetList())
+                w->setPalette(QPalette()); // the luck-word editor outlives the row
+            QApplication::setPalette(QPalette());
+            delete HelpWindow::instance();
+            VorlaWindow::instance()->hide();
+        });
+        std::unique_ptr<MainWindow> main = shownMainWindow(true);
+        std::unique_ptr<AboutWindow> about;
+        QWidget *shown = main.get();
+        if (window == "Lotto 649")
+            main->imgpic_Click(0);
+        else if (window == "About")
+            shown = (about = std::make_unique<AboutWindow>(main.get())).get();
+        else if (window == "Vorla")
+            shown = VorlaWindow::instance();
+        else if (window == "Help")
+            shown = HelpWindow::showHelp();
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QApplication::setPalette(palette);
+        for (QWidget *w : everyWidget ? QApplication::allWidgets() : QWidgetList()) {
+            QEvent change(QEvent::ThemeChange);
+            QApplication::sendEvent(w, &change);
+            w->setPalette(palette);
+        }
+        QCoreApplication::processEvents(); // the windows take the new palette
+
+        for (QWidget *w : shown->findChildren<QWidget *>()) {
+            auto *label = qobject_cast<QLabel *>(w);
+            auto *button = qobject_cast<QAbstractButton *>(w);
+            const QString text = label ? label->text() : button ? button->text() : QString();
+            if (text.trimmed().isEmpty() || !w->isEnabled() || w->visibleRegion().isEmpty())
+                continue;
+            const double ratio = textContrast(shown, w);
+            const QFont f = w->font();
+            const bool large = f.pointSizeF() >= 18 || (f.bold() && f.pointSizeF() >= 14);
+            QVERIFY2(ratio >= (large ? 3 : 4.5),
+                     qPrintable(w->objectName() + ' ' + QString::number(ratio)));
+        }
+        if (window != "selection")
+            return;
+        // The ring lies two pixels inside the picture, over a white one; the frame on its edge.
+        auto *pic = child<Picture>(shown, "imgpic_0");
+        pic->setFocus(Qt::TabFocusReason);
+        hover(pic);
+        const QImage image = pic->grab().toImage();
+        double ring = 1;
+        for (int y = 4; y < image.height() - 4; ++y)
+            ring = std::max(ring, Palettes::contrast(image.pixelColor(2, y), Qt::white));
+        QVERIFY2(ring >= 3, qPrintable(QString::number(ring)));
+        QVERIFY(Palettes::contrast(image.pixelColor(0, 10), QColor(0, 192, 0)) >= 3);
     }
 };
 

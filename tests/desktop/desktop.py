@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The program on a real desktop, driven as a user drives it.
 
-    desktop.py WM PROGRAM     WM: openbox, mutter, kwin (Xvfb) or weston (Wayland, headless)
+    desktop.py WM PROGRAM     WM: openbox, mutter, kwin (Xvfb), or weston or gnome-wayland
+                              (Wayland, headless: weston, or mutter on a virtual monitor)
 
 Every server, window manager and program this starts runs in a process group of its own and
 is killed on every way out. X11: real input through XTEST (xdotool), results read the way the
@@ -250,12 +251,17 @@ class Atspi:
             pass
         return None
 
+    def is_role(self, acc, role):
+        """Compares roles by their AT-SPI value: the names differ between releases (a push
+        button is "push button" to at-spi2-core 2.46, "button" to 2.56)."""
+        return acc.getRole() == getattr(self.pyatspi, "ROLE_" + role.upper().replace(" ", "_"))
+
     def showing(self, acc):
         return acc.getState().contains(self.pyatspi.STATE_SHOWING)
 
     def named(self, root, name, role=None):
         return self.find(root, lambda a: a.name == name and self.showing(a)
-                         and (role is None or a.getRoleName() == role))
+                         and (role is None or self.is_role(a, role)))
 
     def press(self, acc):
         action = acc.queryAction()
@@ -279,7 +285,7 @@ class Atspi:
     def open_lotto649(self, main):
         """Presses the Lotto 649 picture on the selection screen; returns the game panel's
         Generate button, or None (each failing step is reported)."""
-        pic = wait_for(lambda: self.find(main, lambda a: a.getRoleName() == "push button"
+        pic = wait_for(lambda: self.find(main, lambda a: self.is_role(a, "push button")
                                          and "649" in a.name and self.showing(a)), 10)
         if not check(pic, "main window", "the Lotto 649 picture as a button", self.texts(main)):
             return None
@@ -549,15 +555,24 @@ def x11_checks(env, port):
 
 # ---------------------------------------------------------------- Wayland
 
+WAYLAND_COMPOSITORS = {
+    "weston": lambda name: ["weston", "--backend=headless-backend.so", f"--socket={name}",
+                            f"--width={SCREEN_W}", f"--height={SCREEN_H}", "--debug",
+                            "--use-pixman", "--idle-time=0"],
+    # GNOME's compositor, as a Debian desktop session runs it, on a virtual monitor.
+    "gnome-wayland": lambda name: ["mutter", "--headless", "--wayland", "--no-x11",
+                                   f"--virtual-monitor={SCREEN_W}x{SCREEN_H}",
+                                   f"--wayland-display={name}"],
+}
+
+
 def wayland_checks(env, port):
     env["WAYLAND_DISPLAY"] = f"lotto-desktop-{os.getpid()}"
     start_session_bus(env)
-    start(["weston", "--backend=headless-backend.so", f"--socket={env['WAYLAND_DISPLAY']}",
-           f"--width={SCREEN_W}", f"--height={SCREEN_H}", "--debug", "--use-pixman",
-           "--idle-time=0"], env)
+    start(WAYLAND_COMPOSITORS[WM](env["WAYLAND_DISPLAY"]), env)
     sock = os.path.join(env["XDG_RUNTIME_DIR"], env["WAYLAND_DISPLAY"])
     if not wait_for(lambda: os.path.exists(sock), 60):
-        fail("weston", "no Wayland socket in 60 s")
+        fail(WM, "no Wayland socket in 60 s")
         return
     penv = program_env(env, port)
     penv["QT_QPA_PLATFORM"] = "wayland"
@@ -568,9 +583,9 @@ def wayland_checks(env, port):
     at = Atspi(env)
     prog = start([PROGRAM], penv)
 
-    splash = wait_for(lambda: at.find(at.apps()[0], lambda a: a.getRoleName() == "frame"
-                                      and at.showing(a) and a.name != MAIN_TITLE)
-                      if at.apps() else None, 60)
+    # Any showing window of the program but the main one: Qt 6.8 gives the splash the role
+    # of a window, Qt 6.4 that of a frame.
+    splash = wait_for(lambda: at.frame(lambda n: n != MAIN_TITLE), 60)
     check(splash, "splash", "shows", "no window of the program in the accessibility tree")
     main = wait_for(lambda: at.frame(MAIN_TITLE), 60)
     if not check(main, "main window", "shows after the splash", [f.name for f in at.frames()]):
@@ -585,7 +600,7 @@ def wayland_checks(env, port):
             [n for n in at.texts(main) if re.match(r"Number \d of 6: \d+$", n or "")]), 60)
         check(filled, "main window", "six numbers after Generate",
               [n for n in at.texts(main) if (n or "").startswith("Number")])
-    if os.environ.get("LOTTO_SCREENSHOT_DIR"):
+    if WM == "weston" and os.environ.get("LOTTO_SCREENSHOT_DIR"):
         shot = os.path.join(os.environ["LOTTO_SCREENSHOT_DIR"], "desktop-weston.png")
         d = temp_dir("desktop-shot-")
         subprocess.run(["weston-screenshooter"], env=env, cwd=d, timeout=30)
@@ -594,13 +609,13 @@ def wayland_checks(env, port):
             os.replace(os.path.join(d, pngs[0]), shot)
 
     # Help, then the browser from File, Internet, first link, on the loopback page.
-    helpitem = at.find(main, lambda a: a.name == "Help" and a.getRoleName() == "menu item")
+    helpitem = at.find(main, lambda a: a.name == "Help" and at.is_role(a, "menu item"))
     if check(helpitem, "main window", "a Help menu item", "none"):
         at.press(helpitem)
         check(wait_for(lambda: at.frame("Help"), 20), "Help", "shows",
               [f.name for f in at.frames()])
     link = at.find(main, lambda a: a.name == "Lotto Result's Site." and
-                   a.getRoleName() == "menu item")
+                   at.is_role(a, "menu item"))
     if check(link, "main window", "the File, Internet link menu item", "none"):
         at.press(link)
         page = wait_for(lambda: at.frame(PAGE_TITLE), 90)
@@ -636,7 +651,7 @@ def wayland_checks(env, port):
 def press(frame, name, role):
     at = Atspi(os.environ)
     f = wait_for(lambda: at.frame(frame), 10)
-    c = f and wait_for(lambda: at.find(f, lambda a: a.name == name and a.getRoleName() == role), 10)
+    c = f and wait_for(lambda: at.find(f, lambda a: a.name == name and at.is_role(a, role)), 10)
     if c:
         at.press(c)
 
@@ -650,7 +665,7 @@ def main():
     port = start_page_server()
     t0 = time.monotonic()
     try:
-        (wayland_checks if WM == "weston" else x11_checks)(env, port)
+        (wayland_checks if WM in WAYLAND_COMPOSITORS else x11_checks)(env, port)
     finally:
         cleanup()
         print(f"[{WM}] {time.monotonic() - t0:.1f} s", flush=True)

@@ -444,7 +444,7 @@ void Exerciser::perform(Action &a)
             chooseRunLength(); // Enter, Space or an access key may press Generate
         if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget() &&
             QApplication::activeWindow() != window)
-            QApplication::setActiveWindow(window); // the user brings the window to the front
+            window->activateWindow(); // the user brings the window to the front
         m_keyToMainDepth += toMain;
         // Press and release apart: when the press closed the window, the release does not
         // reach it (no window system delivers keys to a hidden window).

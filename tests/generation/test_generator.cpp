@@ -111,8 +111,9 @@ private Q_SLOTS:
         random.reseed(5);
         RandomStream replay = random;
         int yields = 0;
-        const Generator::Outcome out = Generator::run(
-            game, random, [&] { ++yields; }, noCaption, Generator::Options{299999});
+        const auto countYield = [&] { ++yields; };
+        const Generator::Outcome out =
+            Generator::run(game, random, countYield, noCaption, Generator::Options{299999});
         QCOMPARE(out.exchanges, 299999);
         QCOMPARE(yields, 299999 + 3);
         for (int i = 0; i < 1 + 2 * 299999 + 3; ++i)

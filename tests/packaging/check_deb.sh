@@ -29,8 +29,9 @@ deb=${debs[0]}
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 has_dep() { tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ *(.*//' | grep -qx "$1"; }
+# Debian 13's Qt libraries carry the 64-bit time suffix (libqt6core6t64).
 for p in "${runtime[@]}" libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6; do
-  has_dep "$p" || fail "Depends lacks $p"
+  has_dep "$p" || has_dep "${p}t64" || fail "Depends lacks $p"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 for p in "${recommended[@]}"; do

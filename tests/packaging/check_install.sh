@@ -42,8 +42,10 @@ for locale in fr_CA fr; do
     grep -q "^$key\[$locale\]=." "$desktop" || fail "desktop file has no $key[$locale]"
   done
   grep -qx "Name\[$locale\]=Générateur Lotto Worla d'Orvek" "$desktop" || fail "desktop file's $locale name is wrong"
+  # gettext 0.23 (Debian 13) writes the language as BCP 47 does (fr-CA), 0.21 as fr_CA.
   for element in name summary p; do
-    grep -q "<$element xml:lang=\"$locale\">" "$metainfo" || fail "metainfo has no $locale <$element>"
+    grep -q "<$element xml:lang=\"\(${locale}\|${locale/_/-}\)\">" "$metainfo" ||
+      fail "metainfo has no $locale <$element>"
   done
 done
 

@@ -1,6 +1,7 @@
 #include "ui/main/gamepanel.h"
 
 #include "shared/fonts.h"
+#include "shared/palettes.h"
 #include "shared/picture.h"
 #include "shared/twips.h"
 #include "ui/browser/linktable.h"
@@ -128,11 +129,9 @@ void GamePanel::buildGame()
     frame->setObjectName(QLatin1String(g.frameName));
     const TwipRect &fr = g.frameRect;
     frame->setGeometry(Twips::rect(fr.left, fr.top, fr.width, fr.height));
-    frame->setAutoFillBackground(true);
-    QPalette pal = frame->palette();
-    // The frames take the colour of an active window's border.
-    pal.setColor(QPalette::Window, pal.color(QPalette::Active, QPalette::Button));
-    frame->setPalette(pal);
+    // The frames take the colour of an active window's border from the desktop, and its
+    // numbers the text colour the desktop gives that face, on the panel's own green.
+    Palettes::followDesktop(frame, QPalette::Button, QPalette::ButtonText);
 
     // One row of labels, index 0 leftmost, centred in the frame. Each slot is 300 twips
     // wide on a 720-twip pitch; the label itself spans most of the pitch so two-digit

@@ -4,6 +4,7 @@
 #include "shared/fonts.h"
 #include "shared/lotto.h"
 #include "shared/messagebox.h"
+#include "shared/palettes.h"
 #include "shared/picture.h"
 #include "shared/placement.h"
 #include "shared/pointer.h"
@@ -74,10 +75,7 @@ MainWindow::MainWindow(const WindowHooks *hooks) : m_hooks(hooks)
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmmainClient"));
     client->setFixedSize(Twips::size(ClientWidthTwips, ClientHeightTwips));
-    client->setAutoFillBackground(true);
-    QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, QColor(0, 128, 0));
-    client->setPalette(pal);
+    Palettes::paintOwn(client, QColor(0, 128, 0));
     setCentralWidget(client);
 
     // Panels from back to front: 6 down to 1, then the selection screen; the status strip

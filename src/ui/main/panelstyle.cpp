@@ -1,5 +1,6 @@
 #include "ui/main/panelstyle.h"
 
+#include "shared/palettes.h"
 #include "shared/twips.h"
 
 #include <QCoreApplication>
@@ -36,9 +37,7 @@ void PanelStyle::styleContainer(QFrame *panel, int index)
     panel->setObjectName(elementName("fraMenu", index));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     panel->setLineWidth(1);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, QColor(0, 192, 0));
-    panel->setPalette(pal);
+    // The panels' own green, with black texts on every desktop palette.
+    Palettes::paintOwn(panel, QColor(0, 192, 0));
     panel->resize(Twips::size(WidthTwips, HeightTwips));
 }

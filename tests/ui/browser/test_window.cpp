@@ -335,9 +335,9 @@ private Q_SLOTS:
         other.show();
         f->setWindowState(Qt::WindowNoState);
         QVERIFY(!f->isMaximized());
-        QApplication::setActiveWindow(&other);
+        other.activateWindow();
         QTRY_VERIFY(other.isActiveWindow());
-        QApplication::setActiveWindow(f);
+        f->activateWindow();
         QTRY_VERIFY(f->isMaximized());
     }
 
