@@ -1,12 +1,9 @@
 #include "app/program.h"
 
-#include "app/aboutwindow.h"
 #include "app/commandline.h"
-#include "app/helpwindow.h"
 #include "app/splashwindow.h"
 #include "shared/programstyle.h"
 #include "shared/translation.h"
-#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QFont>
@@ -21,22 +18,6 @@ void Program::installFontSubstitutes()
     QFont::insertSubstitutions("Jokerman", {"Lobster", "Lobster Two", "DejaVu Serif"});
     QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
-}
-
-void Program::endNow()
-{
-    QCoreApplication::exit(0);
-}
-
-void Program::connectMainWindow(MainWindow *main)
-{
-    QObject::connect(main, &MainWindow::helpRequested, main, [] { HelpWindow::showHelp(); });
-    QObject::connect(main, &MainWindow::aboutRequested, main, [main] {
-        // Created afresh at every opening; it deletes itself when it closes.
-        QPointer<AboutWindow> about = new AboutWindow(main);
-        about->exec();
-    });
-    QObject::connect(main, &MainWindow::endRequested, main, [] { endNow(); });
 }
 
 int Program::run(int argc, char *argv[])

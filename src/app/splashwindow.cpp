@@ -1,6 +1,6 @@
 #include "app/splashwindow.h"
 
-#include "app/program.h"
+#include "app/windowwiring.h"
 #include "generation/randomstream.h"
 #include "shared/doevents.h"
 #include "shared/picture.h"
@@ -134,7 +134,7 @@ void SplashWindow::Timer1_Timer()
     MainWindow *main = MainWindow::instance();
     if (!main) {
         main = new MainWindow; // its Form_Load runs now
-        Program::connectMainWindow(main);
+        WindowWiring::connectMainWindow(main);
     }
     main->show();
 

@@ -10,7 +10,7 @@ namespace ExerciserDetail {
 // The window names of the program's single-instance windows.
 inline constexpr const char *SingleWindows[] = {"frmHelp", "frmabout", "frmVorla", "frmBrowser"};
 
-// The program ends through Program::endNow(), which ends every event loop: run() sees its own
+// The program ends through WindowWiring::endNow(), which ends every event loop: run() sees its own
 // loop end early and the sequence ends there, with the program's windows as they were. So a
 // Yes to the exit question may be given like any other answer.
 inline constexpr bool ExitCanBeObserved = true;

@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
 
 #include "app/program.h"
+#include "app/windowwiring.h"
 #include "shared/lotto.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/mainwindow.h"
@@ -101,7 +102,7 @@ std::unique_ptr<MainWindow> TestSupport::shownMainWindow(bool active, const Wind
 {
     Lotto = LottoModule{};
     auto w = std::make_unique<MainWindow>(hooks);
-    Program::connectMainWindow(w.get());
+    WindowWiring::connectMainWindow(w.get());
     w->show();
     if (active) {
         w->activateWindow();

@@ -99,7 +99,7 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     // The menu commands that reach beyond this window. The start-up code connects them
-    // (Program::connectMainWindow): Help, About, and File, Exit once confirmed.
+    // (WindowWiring::connectMainWindow): Help, About, and File, Exit once confirmed.
     void helpRequested();
     void aboutRequested();
     void endRequested();

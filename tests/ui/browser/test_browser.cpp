@@ -8,7 +8,7 @@
 #include "processtree.h"
 #include "support/testsupport.h"
 
-#include "app/program.h"
+#include "app/windowwiring.h"
 #include "shared/lotto.h"
 #include "shared/picture.h"
 #include "ui/browser/browserclient.h"
@@ -614,7 +614,7 @@ static int openAndExit(const QString &https, const QString &http)
     WindowHooks hooks;
     hooks.linkSites = SiteAddresses{https, http, http, http, http};
     const std::unique_ptr<MainWindow> w = shownMainWindow(false, &hooks);
-    Program::connectMainWindow(w.get());
+    WindowWiring::connectMainWindow(w.get());
     BrowserClient &client = BrowserLoader::client();
     const auto shows = [&](const QString &address) {
         return QTest::qWaitFor(

@@ -6,6 +6,7 @@
 #include "app/aboutwindow.h"
 #include "app/helpwindow.h"
 #include "app/program.h"
+#include "app/windowwiring.h"
 #include "shared/lotto.h"
 #include "ui/main/catalogue.h"
 #include "ui/main/gamepanel.h"
@@ -161,7 +162,7 @@ private Q_SLOTS:
         Lotto = LottoModule{};
         hooks.printerSource = {};
         w = new MainWindow(&hooks);
-        Program::connectMainWindow(w);
+        WindowWiring::connectMainWindow(w);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
     }
