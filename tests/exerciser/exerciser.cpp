@@ -104,7 +104,7 @@ QString escaped(const QString &text)
     for (QChar c : text) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.isSurrogate() || c.unicode() == 0x2028 ||
             c.unicode() == 0x2029)
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            out += QStringLiteral("\\u%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
         else
             out += c;
     }
