@@ -19,6 +19,7 @@ import os
 import re
 import shutil
 import signal
+import socket
 import ssl
 import subprocess
 import sys
@@ -392,10 +393,25 @@ def centred(rect):
     return abs(x + w / 2 - SCREEN_W / 2) <= 1 and abs(y + h / 2 - SCREEN_H / 2) <= 1
 
 
+def free_display():
+    """A display number no X server on this machine uses. Xvfb's own choice looks only at the
+    lock files in /tmp, but the abstract socket an X client tries first is one name for every
+    root on the machine: a test in a Debian 13 root would talk to a server on the host."""
+    for n in range(100 + os.getpid() % 800, 1000):
+        if os.path.exists(f"/tmp/.X{n}-lock"):
+            continue
+        with socket.socket(socket.AF_UNIX) as s:
+            try:
+                s.connect(f"\0/tmp/.X11-unix/X{n}")
+            except OSError:
+                return n
+    return 999
+
+
 def start_x11(env):
     r, w = os.pipe()
-    start(["Xvfb", "-displayfd", str(w), "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24",
-           "-nolisten", "tcp", "-noreset"], env, pass_fds=(w,))
+    start(["Xvfb", f":{free_display()}", "-displayfd", str(w), "-screen", "0",
+           f"{SCREEN_W}x{SCREEN_H}x24", "-nolisten", "tcp", "-noreset"], env, pass_fds=(w,))
     os.close(w)
     with os.fdopen(r) as f:
         env["DISPLAY"] = ":" + f.readline().strip()
@@ -410,6 +426,116 @@ def start_x11(env):
         fail(WM, "the window manager did not come up in 60 s")
         sys.exit(1)
     return x
+
+
+# The luck-word editor's client heights at its bounds: 3165 and 6960 twips (3540 and 7335
+# outer, less the title bar the program counts as 375 twips), at 15 twips a pixel.
+EDITOR_COLLAPSED, EDITOR_EXPANDED = 211, 464
+
+
+def settled_height(x, wid, quiet=0.6, timeout=15):
+    """The window's client height once it has not changed for `quiet` seconds."""
+    last, since, end = None, time.monotonic(), time.monotonic() + timeout
+    while time.monotonic() < end:
+        g = x.geometry(wid)
+        h = g[3] if g else None
+        if h != last:
+            last, since = h, time.monotonic()
+        elif time.monotonic() - since >= quiet:
+            break
+        time.sleep(0.05)
+    return last
+
+
+def editor_animation(x):
+    """Clicks on the editor's instruction label: each animation ends on its bound."""
+    x.key("ctrl+c")
+    ed = wait_for(lambda: x.window(lambda w: x.title(w) == "Add/Remove Vorla"), 20)
+    if not check(ed, "luck-word editor", "appears on Ctrl+C", x.describe()):
+        return
+    settled_height(x, ed)
+    for what, gaps, bound in (("expand", [0], EDITOR_EXPANDED),
+                              ("collapse", [0], EDITOR_COLLAPSED),
+                              ("reversal 80 ms into growing", [0, 0.08], EDITOR_COLLAPSED)):
+        for gap in gaps:
+            time.sleep(gap)
+            ex, ey, _, _ = x.geometry(ed)  # lblinstruct: at (120, 24) in the client area
+            x.x("xdotool", "mousemove", str(ex + 160), str(ey + 32), "click", "1")
+        h = settled_height(x, ed)
+        check(h is not None and abs(h - bound) <= 2, "luck-word editor",
+              f"{what} ends at {bound} px (+-2): {h}", f"{h} px")
+    x.key("Escape")
+    wait_for(lambda: ed not in x.windows(), 10)
+    x.x("xdotool", "mousemove", "0", "0")
+
+
+def keyboard_generate(x, at, main, frame):
+    """Space on Generate, then Enter once the numbers are in: a second run, no browser."""
+    def numbers():
+        return [n for n in at.texts(frame) if re.match(r"Number \d of 6: \d+$", n or "")]
+
+    def run_ended():
+        clear = at.named(frame, "Clear")
+        return len(numbers()) == 6 and clear and clear.getState().contains(
+            at.pyatspi.STATE_ENABLED)
+
+    def browser():
+        return x.window(lambda w: x.prop(w, "WM_CLASS").startswith('"lottoworla-browser"'))
+
+    if not at.open_lotto649(frame) or not wait_for(lambda: x.active() == main, 10):
+        return
+    x.key("space")
+    if not check(wait_for(run_ended, 60), "main window", "six numbers after Space on Generate",
+                 numbers()):
+        return
+    first = numbers()
+    x.key("Return")
+    again = wait_for(lambda: numbers() != first and run_ended(), 30)
+    time.sleep(2)  # a browser window would be on its way by now
+    check(again and not browser(), "main window", "Enter after the run generates again, no browser",
+          f"numbers {numbers()}, browser {browser()}")
+    # Clear, clicked: Enter then goes to Generate, not to Back.
+    clear = at.named(frame, "Clear")
+    if not clear:
+        return
+    ext = clear.queryComponent().getExtents(at.pyatspi.DESKTOP_COORDS)
+    x.x("xdotool", "mousemove", str(ext.x + ext.width // 2), str(ext.y + ext.height // 2),
+        "click", "1")
+    wait_for(lambda: not numbers(), 10)
+    x.key("Return")
+    check(wait_for(run_ended, 30), "main window", "Enter after Clear generates on the same panel",
+          numbers())
+    if browser():
+        x.x("wmctrl", "-i", "-c", hex(browser()))
+    x.x("xdotool", "mousemove", "0", "0")
+    x.key("Escape")
+
+
+def keeps_place(x, main):
+    """Moved, minimised and restored, the main window stays where it was put."""
+    centre = x.frame_rect(main)
+    x.x("xdotool", "windowmove", hex(main), "67", "162")
+    wait_for(lambda: x.frame_rect(main) != centre, 5)
+    time.sleep(0.5)
+    moved = x.frame_rect(main)
+    x.x("xdotool", "windowminimize", hex(main))
+    wait_for(lambda: "HIDDEN" in x.state(main), 10)
+    x.x("wmctrl", "-i", "-a", hex(main))
+    wait_for(lambda: "HIDDEN" not in x.state(main) and x.active() == main, 10)
+    time.sleep(1)  # a late placement would come now
+    check(moved != centre and x.frame_rect(main) == moved, "main window",
+          "keeps its place when minimised and restored", f"{moved} then {x.frame_rect(main)}")
+
+
+def dialogs_after_help(x, dialog_checks):
+    """F1, Esc, then About and the editor: still the main window's dialogs."""
+    x.key("F1")
+    help_ = wait_for(lambda: x.window(lambda w: x.title(w) == "Help"), 20)
+    if help_ and wait_for(lambda: x.active() == help_, 10):
+        x.key("Escape")
+        wait_for(lambda: help_ not in x.windows(), 10)
+    dialog_checks("About box after Help", ["ctrl+a"], ["Return"])
+    dialog_checks("luck-word editor after Help", ["ctrl+c"], ["Escape"])
 
 
 def x11_checks(env, port):
@@ -492,6 +618,8 @@ def x11_checks(env, port):
             back = wait_for(lambda: not at.named(frame, "Generate"), 10)
             check(back, "main window", "Esc goes back to the selection screen",
                   "the Generate button still showing")
+        keyboard_generate(x, at, main, frame)
+    editor_animation(x)
 
     # 6. Help: fixed in size.
     x.key("F1")
@@ -502,6 +630,8 @@ def x11_checks(env, port):
         check(mn and mn == mx, "Help", "WM_NORMAL_HINTS minimum = maximum (no resizing)", (mn, mx))
         x.x("wmctrl", "-i", "-c", hex(help_))
         wait_for(lambda: help_ not in x.windows(), 10)
+    dialogs_after_help(x, dialog_checks)
+    keeps_place(x, main)
 
     # 7. The browser, through File, Internet, first link: maximised, the loopback page shown.
     x.menu("alt+f", "i", "Return")
