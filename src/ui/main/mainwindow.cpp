@@ -287,8 +287,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         // A control of a hidden panel never acts on a key: the keyboard goes to the panel
         // on the screen instead, and this key is dropped.
         if (w != this && !w->isVisible()) {
-            if (QFrame *panel = fraMenu(visiblePanel()))
-                keepFocusVisible(this, panel, nullptr);
+            const PanelIndex shown = visiblePanel();
+            if (QFrame *panel = fraMenu(shown))
+                keepFocusVisible(this, panel,
+                                 gamePanel(shown) ? gamePanel(shown)->generate : nullptr);
             return true;
         }
         break;
