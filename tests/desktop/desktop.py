@@ -491,13 +491,14 @@ def keeps_place(x, main):
           "keeps its place when minimised and restored", f"{moved} then {x.frame_rect(main)}")
 
 
-def dialogs_after_help(x, dialog_checks):
+def dialogs_after_help(x, main, dialog_checks):
     """F1, Esc, then About and the editor: still the main window's dialogs."""
     x.key("F1")
     help_ = wait_for(lambda: x.window(lambda w: x.title(w) == "Help"), 20)
     if help_ and wait_for(lambda: x.active() == help_, 10):
         x.key("Escape")
-        wait_for(lambda: help_ not in x.windows(), 10)
+        check(wait_for(lambda: help_ not in x.windows() and x.active() == main, 10), "Help",
+              "closes on Esc and gives the keyboard back to the main window", x.describe())
     dialog_checks("About box after Help", ["ctrl+a"], ["Return"])
     dialog_checks("luck-word editor after Help", ["ctrl+c"], ["Escape"])
 
@@ -594,7 +595,7 @@ def x11_checks(env, port):
         check(mn and mn == mx, "Help", "WM_NORMAL_HINTS minimum = maximum (no resizing)", (mn, mx))
         x.x("wmctrl", "-i", "-c", hex(help_))
         wait_for(lambda: help_ not in x.windows(), 10)
-    dialogs_after_help(x, dialog_checks)
+    dialogs_after_help(x, main, dialog_checks)
     keeps_place(x, main)
 
     # 7. The browser, through File, Internet, first link: maximised, the loopback page shown.
