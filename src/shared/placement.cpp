@@ -26,9 +26,9 @@ QRect availableArea(QWidget *window)
     return screen ? screen->availableGeometry() : QRect();
 }
 
-// Applies a rule at every show, and once more as soon as the window system reports a frame
-// (at the latest when the window is first exposed), within a few seconds of the show: later
-// moves are the user's.
+// Applies a rule at the first show, and once more as soon as the window system reports a
+// frame (at the latest when the window is first exposed), within a few seconds of that show.
+// Later shows (a restore from the task bar sends one) and moves are the user's.
 class FrameWatcher : public QObject
 {
 public:
@@ -44,7 +44,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_window && event->type() == QEvent::Show) {
+        if (watched == m_window && event->type() == QEvent::Show && !m_placed) {
+            m_placed = true;
             m_rule(m_window);
             m_waiting = frameOf(m_window).isNull();
             if (m_waiting) {
@@ -72,6 +73,7 @@ private:
     std::function<void(QWidget *)> m_rule;
     QTimer m_settle;
     bool m_waiting = false;
+    bool m_placed = false;
 };
 
 } // namespace

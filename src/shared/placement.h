@@ -3,9 +3,11 @@
 class QWidget;
 
 // Where top-level windows go on the screen. The window manager's frame counts: its size is
-// only known once the window is on the screen, so each rule is applied when the window shows
-// and once more when the frame is known. Where the platform places every window itself
-// (Wayland), moving has no effect and the compositor's placement stands.
+// only known once the window is on the screen, so each rule is applied when the window first
+// shows and once more when the frame is known. After that the window stays where the user
+// puts it: restoring it from the task bar, or hiding and showing it, does not place it again.
+// Where the platform places every window itself (Wayland), moving has no effect and the
+// compositor's placement stands.
 namespace Placement {
 
 // The window, frame included, centred on its screen's available area.

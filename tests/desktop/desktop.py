@@ -20,6 +20,7 @@ import os
 import re
 import shutil
 import signal
+import socket
 import ssl
 import subprocess
 import sys
@@ -416,10 +417,25 @@ def centred(rect):
     return abs(x + w / 2 - SCREEN_W / 2) <= 1 and abs(y + h / 2 - SCREEN_H / 2) <= 1
 
 
+def free_display():
+    """A display number no X server on this machine uses. Xvfb's own choice looks only at the
+    lock files in /tmp, but the abstract socket an X client tries first is one name for every
+    root on the machine: a test in a Debian 13 root would talk to a server on the host."""
+    for n in range(100 + os.getpid() % 800, 1000):
+        if os.path.exists(f"/tmp/.X{n}-lock"):
+            continue
+        with socket.socket(socket.AF_UNIX) as s:
+            try:
+                s.connect(f"\0/tmp/.X11-unix/X{n}")
+            except OSError:
+                return n
+    return 999
+
+
 def start_x11(env):
     r, w = os.pipe()
-    start(["Xvfb", "-displayfd", str(w), "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24",
-           "-nolisten", "tcp", "-noreset"], env, pass_fds=(w,))
+    start(["Xvfb", f":{free_display()}", "-displayfd", str(w), "-screen", "0",
+           f"{SCREEN_W}x{SCREEN_H}x24", "-nolisten", "tcp", "-noreset"], env, pass_fds=(w,))
     os.close(w)
     with os.fdopen(r) as f:
         env["DISPLAY"] = ":" + f.readline().strip()
@@ -440,6 +456,81 @@ def start_x11(env):
         fail(WM, "the window manager did not come up in 60 s")
         sys.exit(1)
     return x
+
+
+def settled_height(x, wid):
+    """The window's client height once it has stayed the same for 0.6 s."""
+    seen = []
+    wait_for(lambda: seen.append((x.geometry(wid) or [0] * 4)[3]) or seen[-12:] == seen[-1:] * 12,
+             15, 0.05)
+    return seen[-1]
+
+
+def editor_animation(x):
+    """Clicks on the editor's instruction label (at (120, 24) in the window): each animation
+    ends on its bound, a client area of 3165 or 6960 twips."""
+    x.key("ctrl+c")
+    ed = wait_for(lambda: x.window(lambda w: x.title(w) == "Add/Remove Vorla"), 20)
+    for what, gaps, bound in (("expand", [0], 464), ("collapse", [0], 211),
+                              ("reversal 80 ms into growing", [0, 0.08], 211)):
+        for gap in gaps if ed and settled_height(x, ed) else []:
+            time.sleep(gap)
+            ex, ey = x.geometry(ed)[:2]
+            x.x("xdotool", "mousemove", str(ex + 160), str(ey + 32), "click", "1")
+        h = ed and settled_height(x, ed)
+        check(h and abs(h - bound) <= 2, "luck-word editor", f"{what} ends at {bound} px: {h}", h)
+    x.key("Escape")
+    x.x("xdotool", "mousemove", "0", "0")
+
+
+def keyboard_generate(x, at, main, frame):
+    """Space on Generate, then Enter once the run is over: a second run, no browser window."""
+    def numbers():
+        return [n for n in at.texts(frame) if re.match(r"Number \d of 6: \d+$", n or "")]
+
+    def run_over():
+        clear = at.named(frame, "Clear")
+        return clear and clear.getState().contains(at.pyatspi.STATE_ENABLED) and numbers()
+
+    if at.open_lotto649(frame):
+        x.key("space")
+        first = wait_for(run_over, 60) and numbers()
+        x.key("Return")
+        again = wait_for(lambda: run_over() and numbers() != first, 30)
+        time.sleep(2)  # a browser window would be on its way by now
+        browser = x.window(lambda w: "lottoworla-browser" in x.prop(w, "WM_CLASS"))
+        check(first and again and not browser, "main window",
+              "Space on Generate, then Enter: a second run, no browser", (first, again, browser))
+        if browser:  # the checks after this one want the keyboard back
+            x.x("wmctrl", "-i", "-c", hex(browser))
+            wait_for(lambda: x.active() == main, 20)
+        x.key("Escape")
+
+
+def keeps_place(x, main):
+    """Moved, minimised and restored, the main window stays where it was put."""
+    x.x("xdotool", "windowmove", hex(main), "67", "162")
+    time.sleep(1)
+    moved = x.frame_rect(main)
+    x.x("xdotool", "windowminimize", hex(main))
+    wait_for(lambda: "HIDDEN" in x.state(main), 10)
+    x.x("wmctrl", "-i", "-a", hex(main))
+    wait_for(lambda: "HIDDEN" not in x.state(main), 10)
+    time.sleep(1)  # a late placement would come now
+    check(moved and not centred(moved) and x.frame_rect(main) == moved, "main window",
+          "keeps its place when minimised and restored", f"{moved} then {x.frame_rect(main)}")
+
+
+def dialogs_after_help(x, main, dialog_checks):
+    """F1, Esc, then About and the editor: still the main window's dialogs."""
+    x.key("F1")
+    help_ = wait_for(lambda: x.window(lambda w: x.title(w) == "Help"), 20)
+    if help_ and wait_for(lambda: x.active() == help_, 10):
+        x.key("Escape")
+        check(wait_for(lambda: help_ not in x.windows() and x.active() == main, 10), "Help",
+              "closes on Esc and gives the keyboard back to the main window", x.describe())
+    dialog_checks("About box after Help", ["ctrl+a"], ["Return"])
+    dialog_checks("luck-word editor after Help", ["ctrl+c"], ["Escape"])
 
 
 def x11_checks(env, port):
@@ -522,6 +613,8 @@ def x11_checks(env, port):
             back = wait_for(lambda: not at.named(frame, "Generate"), 10)
             check(back, "main window", "Esc goes back to the selection screen",
                   "the Generate button still showing")
+        keyboard_generate(x, at, main, frame)
+    editor_animation(x)
 
     # 6. Help: fixed in size.
     x.key("F1")
@@ -532,6 +625,8 @@ def x11_checks(env, port):
         check(mn and mn == mx, "Help", "WM_NORMAL_HINTS minimum = maximum (no resizing)", (mn, mx))
         x.x("wmctrl", "-i", "-c", hex(help_))
         wait_for(lambda: help_ not in x.windows(), 10)
+    dialogs_after_help(x, main, dialog_checks)
+    keeps_place(x, main)
 
     # 7. The browser, through File, Internet, first link: maximised, the loopback page shown.
     x.menu("alt+f", "i", "Return")

@@ -214,6 +214,7 @@ int VorlaWindow::heightTwips() const
 
 void VorlaWindow::setHeightTwips(int twips)
 {
+    m_askedHeight = twips;
     const int client = std::max(0, Twips::toPixels(twips - TitleAllowanceTwips));
     setFixedSize(Twips::toPixels(ClientWidthTwips), client);
 }
@@ -254,7 +255,9 @@ void VorlaWindow::openEditor(QWidget *anchor)
     m_inExec = true;
     do {
         m_openAgain = false;
-        centreOver(anchor);
+        if (!m_placed)
+            centreOver(anchor);
+        m_placed = true;
         // Modal for the window it opened over, and kept above it by the window manager.
         if (anchor && anchor->window()->windowHandle()) {
             create();
@@ -309,22 +312,17 @@ void VorlaWindow::lblinstruct_Click()
         setTag(QStringLiteral("1"));
     else if (target == 1)
         setTag(QStringLiteral("0"));
-    m_lastTickHeight = -1;
     m_timer1->start();
 }
 
-// One step of the height animation, on the height as read back at this tick: pixel
-// snapping may leave it off the 100-twip grid, the bounds still end the animation.
+// One step of the height animation. It steps from the height last asked for: a window
+// manager confirms each resize later, often after the next 1 ms tick, and stepping from the
+// height read back then would repeat a step or stop short. Every tick moves the asked height
+// 100 twips towards the bound, so the animation ends within 39 ticks whatever the window
+// system does with the sizes, and a second click turns it back from where it has got to.
 void VorlaWindow::Timer1_Timer()
 {
-    const int height = heightTwips();
-    if (height == m_lastTickHeight) {
-        // The previous step did not change the height: the window system keeps the window
-        // at this size, so further steps would never reach the bound.
-        m_timer1->stop();
-        return;
-    }
-    m_lastTickHeight = height;
+    const int height = m_askedHeight;
     const int target = tag().toInt();
     if (target == 0) {
         if (height > CollapsedHeightTwips)

@@ -98,9 +98,10 @@ private:
     QPushButton *m_okButton = nullptr;
     QGroupBox *m_frame1 = nullptr;
     QTimer *m_timer1 = nullptr;
-    // The height the previous tick read back; a tick that reads the same height again
-    // after asking for a change stops the timer (a window system that refuses the size).
-    int m_lastTickHeight = -1;
+    // The outer height the program last asked for. The animation steps from it, not from
+    // the height the window reports: under a window manager each resize is confirmed a while
+    // later, and a tick may still read an earlier size.
+    int m_askedHeight = CollapsedHeightTwips;
     // The text as last read, kept until the next edit: Generate reads it at every run and
     // a pasted book makes a fresh copy cost milliseconds.
     mutable QString m_textCache;
@@ -109,4 +110,7 @@ private:
     // and whether the editor was asked for again meanwhile.
     bool m_inExec = false;
     bool m_openAgain = false;
+    // Placed over the main window at its first opening; after that it opens where the user
+    // last left it.
+    bool m_placed = false;
 };

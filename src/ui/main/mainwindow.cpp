@@ -27,15 +27,16 @@
 namespace {
 QPointer<MainWindow> g_instance;
 
-// Keyboard users go on where the window now is: when the control that had the focus was
-// on a panel just hidden, the focus moves to `target` (or, failing that, the first control
-// of the visible panel that Tab reaches). A focus elsewhere stays where it is.
+// Keyboard users go on where the window now is: when the control that had the window's
+// focus was on a panel just hidden, the focus moves to `target` (or, failing that, the first
+// control of the visible panel that Tab reaches). A focus elsewhere stays where it is.
+// This holds while another window is active too (Help, or the editor just closed): Qt moves
+// the focus off a hidden control only in the active window, and the first key the window
+// gets back would otherwise go to the hidden control and run it.
 void keepFocusVisible(QWidget *window, QWidget *panel, QWidget *target)
 {
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && focus->window() == window && focus->isVisible())
-        return;
-    if (focus && focus->window() != window)
+    QWidget *focus = window->focusWidget();
+    if (focus && focus->isVisible())
         return;
     auto canTake = [panel](QWidget *w) {
         return w && panel->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
@@ -276,16 +277,21 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress: {
-        // Key preview: a key is first delivered to the focused control (or the window when
-        // nothing has the focus); see it there, before the control does.
+        // Key preview: a key is first delivered to the window's focused control (or the
+        // window when nothing has the focus); see it there, before the control does.
         auto *w = qobject_cast<QWidget *>(watched);
-        if (!w || w->window() != this)
+        if (!w || w->window() != this || w != (focusWidget() ? focusWidget() : this))
             break;
-        QWidget *focus = QApplication::focusWidget();
-        const bool firstDelivery = focus && focus->window() == this ? w == focus : w == this;
-        if (firstDelivery) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            Form_KeyDown(key->key(), key->modifiers());
+        auto *key = static_cast<QKeyEvent *>(event);
+        Form_KeyDown(key->key(), key->modifiers());
+        // A control of a hidden panel never acts on a key: the keyboard goes to the panel
+        // on the screen instead, and this key is dropped.
+        if (w != this && !w->isVisible()) {
+            const PanelIndex shown = visiblePanel();
+            if (QFrame *panel = fraMenu(shown))
+                keepFocusVisible(this, panel,
+                                 gamePanel(shown) ? gamePanel(shown)->generate : nullptr);
+            return true;
         }
         break;
     }

@@ -110,6 +110,14 @@ void MainWindow::cmdgenerate_Click(int index)
     if (!game || !panel || Lotto.Generating != 0)
         return;
 
+    // The keyboard stays where it was. Switching off the focused button would make Qt pass
+    // the focus on in the Tab order, to the results picture, where the next Enter opens the
+    // browser; it waits on the panel itself, where keys do nothing, and comes back at the end.
+    const QPointer<QWidget> focusBefore = focusWidget();
+    const bool parked = panel->buttons().contains(qobject_cast<QAbstractButton *>(focusBefore));
+    if (parked)
+        panel->setFocus(Qt::OtherFocusReason);
+
     // Entry bracket.
     Lotto.Generating = 1;
     setCursor(Qt::WaitCursor);
@@ -154,6 +162,10 @@ void MainWindow::cmdgenerate_Click(int index)
     m_mnuFile->setEnabled(true);
     m_mnuAbout->setEnabled(true);
     menuLock.restore();
+    // Back where it was, unless the user has put the focus elsewhere meanwhile.
+    if (parked && focusBefore && focusWidget() == panel && focusBefore->isVisible() &&
+        focusBefore->isEnabled())
+        focusBefore->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::cmdclear_Click(int index)
@@ -161,6 +173,13 @@ void MainWindow::cmdclear_Click(int index)
     GamePanel *panel = gamePanel(index);
     if (!Catalogue::game(index) || !panel)
         return;
+    // Clear switches itself off. The keyboard goes on to Generate, the next thing to do on a
+    // cleared board, and shows it there; left to Qt it would move on in the Tab order to
+    // Back, which shows no ring and closes the panel on Enter.
+    if (focusWidget() == panel->clear) {
+        panel->generate->setFocus(Qt::OtherFocusReason);
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    }
     panel->clear->setEnabled(false);
     for (PanelIndex i = Panel::FirstGame; i <= Panel::LastGame; ++i)
         gamePanel(i)->vorlaStatus->hide();

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QToolButton>
@@ -178,26 +179,43 @@ private Q_SLOTS:
         QCOMPARE(w->visiblePanel(), 2);
         GamePanel *panel = w->gamePanel(2);
 
-        // Enter on the Generate button, where the focus landed.
+        // Enter on the Generate button, where the focus landed, and where it is back after
+        // the run.
         QCOMPARE(QApplication::focusWidget(), panel->generate);
         press(Qt::Key_Return);
         QTRY_VERIFY_WITH_TIMEOUT(Lotto.Generating == 0 && panel->clear->isEnabled(), 30000);
         QVERIFY(!numbers(2).contains(QStringLiteral("*")));
+        QCOMPARE(QApplication::focusWidget(), panel->generate);
 
-        // Alt+C clears.
+        // Alt+C clears; Clear switches itself off and hands the focus to Generate.
         press(Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(numbers(2), QStringList(3, QStringLiteral("*")));
+        QCOMPARE(QApplication::focusWidget(), panel->generate);
 
         // Alt+G generates again; Esc is ignored while the run lasts, works after it.
         press(Qt::Key_G, Qt::AltModifier);
         QTRY_VERIFY_WITH_TIMEOUT(Lotto.Generating == 0 && panel->clear->isEnabled(), 30000);
         QVERIFY(!numbers(2).contains(QStringLiteral("*")));
-        QWidget *f = QApplication::focusWidget();
-        QVERIFY(f && f->isVisible() && f->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), panel->generate);
 
         press(Qt::Key_Escape);
         QCOMPARE(w->visiblePanel(), 0);
         QCOMPARE(QApplication::focusWidget(), w->selection()->pictures.at(1));
+    }
+
+    // Another window holds the keyboard (Help, or the editor just closed) when a click opens
+    // a game: the window's own focus still leaves the hidden screen, where the first key back
+    // would press a picture and open a second panel.
+    void focusLeavesTheHiddenScreenWhileAnotherWindowIsActive()
+    {
+        QVERIFY(tabTo(w->selection()->pictures.at(0)));
+        QWidget other; // a window whose control holds the keyboard
+        new QLineEdit(&other);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        w->imgpic_Click(1);
+        QVERIFY(w->focusWidget() && w->focusWidget()->isVisible());
     }
 
     void resultsPictureOnAGamePanelIsReachable()
