@@ -10,7 +10,7 @@
 
 namespace {
 
-struct Text
+struct PrinterText
 {
     Q_DECLARE_TR_FUNCTIONS(WindowPrinter)
 };
@@ -61,7 +61,7 @@ WindowPrinter::Outcome WindowPrinter::printOn(QPrinter &printer, const QImage &i
 
 QString WindowPrinter::failureTitle()
 {
-    return Text::tr("Printing Failed.");
+    return PrinterText::tr("Printing Failed.");
 }
 
 QString WindowPrinter::failureText(Outcome outcome, const QString &printerName)
@@ -71,27 +71,30 @@ QString WindowPrinter::failureText(Outcome outcome, const QString &printerName)
         return {};
     case Outcome::NoPrinter:
         return MsgBox::lines({
-            Text::tr("The window was not printed: no default printer is set up."),
+            PrinterText::tr("The window was not printed: no default printer is set up."),
             QString(),
-            Text::tr("Install a printer, or choose one as the default printer in the system's "
-                     "printer settings, then try again."),
+            PrinterText::tr(
+                "Install a printer, or choose one as the default printer in the system's "
+                "printer settings, then try again."),
         });
     case Outcome::CannotStart:
         return MsgBox::lines({
-            Text::tr("The window was not printed: the printer \"%1\" could not be opened.")
+            PrinterText::tr("The window was not printed: the printer \"%1\" could not be opened.")
                 .arg(printerName),
             QString(),
-            Text::tr("Check that the printer is connected and switched on and that the "
-                     "printing service is running, or choose another default printer, then try "
-                     "again."),
+            PrinterText::tr(
+                "Check that the printer is connected and switched on and that the "
+                "printing service is running, or choose another default printer, then try "
+                "again."),
         });
     case Outcome::Failed:
         return MsgBox::lines({
-            Text::tr("The window was not printed: the print job for \"%1\" failed.")
+            PrinterText::tr("The window was not printed: the print job for \"%1\" failed.")
                 .arg(printerName),
             QString(),
-            Text::tr("Check the printer and its queue in the system's printer settings, then try "
-                     "again."),
+            PrinterText::tr(
+                "Check the printer and its queue in the system's printer settings, then try "
+                "again."),
         });
     }
     return {};
