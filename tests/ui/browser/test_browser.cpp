@@ -214,10 +214,10 @@ private Q_SLOTS:
         expectOneInfoBox([&] { w->mnuFileCndInfo_Click(); }, silent + QStringLiteral(" could not"));
         qunsetenv("LOTTOWORLA_BROWSER_HELPER");
         // Without its helper program the engine cannot run: the helper says so.
-        qputenv("QTWEBENGINE_PROCESS_PATH", "/nonexistent/QtWebEngineProcess");
+        qputenv("QTWEBENGINEPROCESS_PATH", "/nonexistent/QtWebEngineProcess");
         expectOneInfoBox([&] { w->mnuFileInternetZodiac_Click(); },
                          QStringLiteral("/nonexistent/QtWebEngineProcess"));
-        qunsetenv("QTWEBENGINE_PROCESS_PATH");
+        qunsetenv("QTWEBENGINEPROCESS_PATH");
         QCOMPARE(server.requests(), QStringList());
     }
 
