@@ -367,10 +367,16 @@ void BrowserClient::letGo()
     QProcess *process = std::exchange(m_process, nullptr);
     if (!process)
         return;
-    // Nothing more is read from it: what it still writes is thrown away as it comes.
+    // Nothing more is read from it: what it still writes is thrown away as it comes, and one
+    // that goes on writing (more than a few messages' worth) is ended at once.
     disconnect(process, &QProcess::readyReadStandardOutput, this, nullptr);
-    process->closeReadChannel(QProcess::StandardOutput);
-    process->readAllStandardOutput();
+    auto thrownAway = std::make_shared<qint64>(process->readAllStandardOutput().size());
+    const auto overflow = [process, thrownAway] {
+        *thrownAway += process->readAllStandardOutput().size();
+        if (*thrownAway > 4 * BrowserProtocol::MaxMessageBytes)
+            endHelper(process);
+    };
+    connect(process, &QProcess::readyReadStandardOutput, process, overflow);
     if (process->state() == QProcess::NotRunning) {
         // It may be the very process whose signal is running now.
         process->deleteLater();

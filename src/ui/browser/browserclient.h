@@ -19,15 +19,15 @@ class QWidget;
 //
 // Nothing here waits on the helper: the messages sent while it starts wait in a queue and go
 // to it in order once it says hello, and a helper that is done with (its window closed, it
-// broke the message rules, it stopped answering) is let go: nothing more is read from it,
-// its input is closed, it is killed if it has not ended within Options::letGoMs, and it is
-// deleted once it has ended. Killing it ends every process below it too: it runs in a process
-// group of its own, and is the subreaper of the processes below it.
-// A link whose steps were on their way when the window closed (the helper confirms what it
-// has done by answering pings) goes to a new helper, once. While the window is open, the
-// helper is pinged every Options::keepAliveMs, so one that hangs is noticed.
-// Each helper runs in a private home of its own (see helperenvironment.h), removed when it
-// has ended. Every helper ending with another exit code than 0 is logged.
+// broke the message rules, it stopped answering) is let go: nothing more is read from it (it
+// is killed as soon as it writes more than four messages' worth), its input is closed, it is
+// killed if it has not ended within Options::letGoMs, and it is deleted once it has ended. Killing
+// it ends every process below it too: it runs in a process group of its own, and is the subreaper
+// of the processes below it. A link whose steps were on their way when the window closed (the
+// helper confirms what it has done by answering pings) goes to a new helper, once. While the window
+// is open, the helper is pinged every Options::keepAliveMs, so one that hangs is noticed. Each
+// helper runs in a private home of its own (see helperenvironment.h), removed when it has ended.
+// Every helper ending with another exit code than 0 is logged.
 class BrowserClient : public QObject, public BrowserWindowInterface
 {
     Q_OBJECT
