@@ -62,7 +62,8 @@ void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
         return;
     if (message.startsWith(topFrameToData))
         Q_EMIT refused(QUrl(message.mid(topFrameToData.size())));
-    else if (message.startsWith(localResource) && QUrl(sourceId) == url())
+    else if (message.startsWith(localResource) &&
+             QUrl(sourceId).adjusted(QUrl::RemoveFragment) == url().adjusted(QUrl::RemoveFragment))
         refuseIfNavigation(message.mid(localResource.size()));
 }
 
