@@ -96,7 +96,8 @@ using ProcessTree::running;
 QString standIn(const QTemporaryDir &dir, const QString &onMessage)
 {
     QFile f(dir.filePath(QStringLiteral("stand-in")));
-    f.open(QIODevice::WriteOnly);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
     f.write(QStringLiteral(
                 "#!/bin/sh\necho '{\"v\":1,\"op\":\"hello\"}'\nwhile read -r l; do "
                 "case \"$l\" in %1 *'\"ping\"'*) i=${l#*'\"id\":'}; echo "
