@@ -257,11 +257,17 @@ void BrowserWindow::loadingChanged(const QWebEngineLoadingInfo &info)
     if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
         // The engine has taken a request up. (The end of a load may be one asked for before.)
         m_requested = false;
-        m_downloadTold = false;
-        m_refusedAddress.clear();
-        m_lblRefused->hide();
+        m_loadStartTold = true;
+        // A new page shows, unless this is the start of the very load whose page was refused
+        // something meanwhile (the engine tells of the start later than it begins).
+        if (!std::exchange(m_refusedDuringStart, false)) {
+            m_downloadTold = false;
+            m_refusedAddress.clear();
+            m_lblRefused->hide();
+        }
         return;
     }
+    m_loadStartTold = false;
     // Every navigation that ends shows where it ended, also at the address already shown.
     brwWebBrowser_NavigateComplete2();
     brwWebBrowser_DownloadComplete();
@@ -291,6 +297,7 @@ void BrowserWindow::showRefusal(const QString &address, const QString &why)
     // Shown as a page that cannot be loaded is: nothing is loading, and the address box and
     // the title follow the page shown.
     m_requested = false;
+    m_refusedDuringStart = m_brwWebBrowser->page()->isLoading() && !m_loadStartTold;
     m_refusedAddress = address.size() > RefusedAddressShown
                            ? address.left(RefusedAddressShown) + QChar(0x2026)
                            : address;

@@ -124,6 +124,10 @@ private:
     QUrl m_requestedUrl;
     QElapsedTimer m_requestClock;
     bool m_unloading = false;
+    // The start of the load under way has been told (loadingChanged), and a refusal came
+    // between the load's start and that news.
+    bool m_loadStartTold = false;
+    bool m_refusedDuringStart = false;
     // The page shown has had its box telling of a refused download.
     bool m_downloadTold = false;
 };
