@@ -140,6 +140,10 @@
         <source>Info.</source>
         <translation>Info.</translation>
     </message>
+    <message>
+        <source>This page sent the window on to an address that is not a web page.</source>
+        <translation>Cette page a renvoyé la fenêtre vers une adresse qui n&apos;est pas une page Web.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>

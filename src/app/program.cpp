@@ -4,6 +4,7 @@
 #include "app/splashwindow.h"
 #include "shared/programstyle.h"
 #include "shared/translation.h"
+#include "ui/browser/browserloader.h"
 
 #include <QApplication>
 #include <QFont>
@@ -34,6 +35,8 @@ int Program::run(int argc, char *argv[])
     installFontSubstitutes();
     // French when the user's language is French; English otherwise.
     Translation::install(QLocale::system());
+    // The browser's private folders that earlier runs, killed or crashed, could not remove.
+    BrowserLoader::removeLeftovers();
 
     // The splash is the first window; it loads and shows the main window.
     (new SplashWindow)->show();

@@ -35,7 +35,13 @@ BrowserHost::~BrowserHost()
 
 void BrowserHost::prepareEngine()
 {
-    if (qEnvironmentVariable("LOTTOWORLA_TEST_ENGINE_FLAGS") != QLatin1String("1")) {
+#ifdef LOTTO_TEST_ENGINE_FLAGS
+    const bool keepFlags =
+        qEnvironmentVariable("LOTTOWORLA_TEST_ENGINE_FLAGS") == QLatin1String("1");
+#else
+    const bool keepFlags = false;
+#endif
+    if (!keepFlags) {
         qunsetenv("QTWEBENGINE_REMOTE_DEBUGGING");
         qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     }
@@ -62,7 +68,7 @@ QString BrowserHost::engineProblem()
 {
     // The engine renders in a helper program and reads its resources from disk; without
     // them it would end the whole process the moment the first web view starts.
-    QString helper = qEnvironmentVariable("QTWEBENGINE_PROCESS_PATH");
+    QString helper = qEnvironmentVariable("QTWEBENGINEPROCESS_PATH");
     if (helper.isEmpty())
         helper = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) +
                  QStringLiteral("/QtWebEngineProcess");

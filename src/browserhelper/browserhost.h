@@ -27,7 +27,8 @@ public:
     //  - What the user's environment would ask of the engine is dropped: DevTools on a port
     //    that any local user could drive (QTWEBENGINE_REMOTE_DEBUGGING), and any Chromium
     //    switches (QTWEBENGINE_CHROMIUM_FLAGS). Tests that steer the engine on purpose (a
-    //    proxy for their pages) set LOTTOWORLA_TEST_ENGINE_FLAGS=1 to keep both.
+    //    proxy for their pages) set LOTTOWORLA_TEST_ENGINE_FLAGS=1 to keep both; only a build
+    //    with its tests (LOTTO_BUILD_TESTS) reads it, never the package.
     static void prepareEngine();
     // Whether `folder` holds a graphics device this user can open (a DRM render node, the
     // way Mesa and the vendors' drivers reach the GPU).

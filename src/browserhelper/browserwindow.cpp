@@ -22,6 +22,8 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QWebEngineHistory>
+#include <QWebEngineHistoryItem>
+#include <QWebEngineLoadingInfo>
 
 #include <algorithm>
 
@@ -59,21 +61,21 @@ BrowserWindow::BrowserWindow(QWebEngineProfile *profile, QWidget *parent) : QMai
     m_brwWebBrowser = new BrowserWebView(profile, client);
     m_brwWebBrowser->setObjectName(QStringLiteral("brwWebBrowser"));
     m_brwWebBrowser->move(Twips::point(ViewLeftTwips, ViewTopTwips));
-    connect(m_brwWebBrowser, &QWebEngineView::loadStarted, this, [this] {
-        m_requested = false;
-        m_loading = true;
-        m_refusedAddress.clear();
-        m_lblRefused->hide();
+    BrowserPage *page = m_brwWebBrowser->browserPage();
+    connect(page, &QWebEnginePage::loadingChanged, this, &BrowserWindow::loadingChanged);
+    // A move inside the page (an anchor, the page's own history) changes only the address.
+    connect(page, &QWebEnginePage::urlChanged, this, [this](const QUrl &url) {
+        // A move inside the page that the window asked for ends where the address changes.
+        const auto same = [](const QUrl &a, const QUrl &b) {
+            return a.adjusted(QUrl::StripTrailingSlash) == b.adjusted(QUrl::StripTrailingSlash);
+        };
+        if (!m_brwWebBrowser->page()->isLoading() && same(url, m_requestedUrl))
+            m_requested = false;
+        brwWebBrowser_NavigateComplete2();
     });
-    connect(m_brwWebBrowser->browserPage(), &BrowserPage::refused, this,
+    connect(page, &BrowserPage::refused, this,
             [this](const QUrl &url) { showRefusal(url.toString()); });
-    connect(m_brwWebBrowser, &QWebEngineView::loadFinished, this, [this] {
-        m_requested = false;
-        m_loading = false;
-        brwWebBrowser_DownloadComplete();
-    });
-    connect(m_brwWebBrowser, &QWebEngineView::urlChanged, this,
-            &BrowserWindow::brwWebBrowser_NavigateComplete2);
+    connect(page, &BrowserPage::newWindowAsked, this, &BrowserWindow::newWindowAsked);
 
     m_timTimer = new QTimer(this);
     m_timTimer->setObjectName(QStringLiteral("timTimer"));
@@ -161,7 +163,6 @@ void BrowserWindow::buildAddressStrip()
     m_cboAddress->setDuplicatesEnabled(true);
     m_cboAddress->setCompleter(nullptr);
     m_cboAddress->lineEdit()->setObjectName(QStringLiteral("cboAddressText"));
-    m_cboAddress->installEventFilter(this);
     m_cboAddress->lineEdit()->installEventFilter(this);
     m_lblAddress->setBuddy(m_cboAddress);
     m_cboAddress->lineEdit()->setAccessibleName(tr("Address"));
@@ -226,6 +227,19 @@ void BrowserWindow::Form_Activate()
     setWindowState(Qt::WindowMaximized);
 }
 
+bool BrowserWindow::busy() const
+{
+    return m_brwWebBrowser->page()->isLoading() ||
+           (m_requested && m_requestClock.elapsed() < RequestGraceMs);
+}
+
+void BrowserWindow::request(const QUrl &url)
+{
+    m_requested = true;
+    m_requestedUrl = url;
+    m_requestClock.start();
+}
+
 void BrowserWindow::navigate(const QString &address)
 {
     // A bare word or host name becomes a web address; a bare path becomes a file's.
@@ -234,21 +248,67 @@ void BrowserWindow::navigate(const QString &address)
         showRefusal(url.isEmpty() ? address : url.toString());
         return;
     }
-    m_requested = true;
+    request(url);
     m_brwWebBrowser->load(url);
 }
 
-void BrowserWindow::showRefusal(const QString &address)
+void BrowserWindow::loadingChanged(const QWebEngineLoadingInfo &info)
+{
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        // The engine has taken a request up. (The end of a load may be one asked for before.)
+        m_requested = false;
+        m_loadStartTold = true;
+        // A new page shows, unless this is the start of the very load whose page was refused
+        // something meanwhile (the engine tells of the start later than it begins).
+        if (!std::exchange(m_refusedDuringStart, false)) {
+            m_downloadTold = false;
+            m_refusedAddress.clear();
+            m_lblRefused->hide();
+        }
+        return;
+    }
+    m_loadStartTold = false;
+    // Every navigation that ends shows where it ended, also at the address already shown.
+    brwWebBrowser_NavigateComplete2();
+    brwWebBrowser_DownloadComplete();
+    // Where the engine stopped at an address of another kind (a redirect or a meta refresh
+    // to mailto: or a scheme no one here knows), or refused to follow a redirect at all (to
+    // a local file or a data: page), the page shown is the window's own.
+    static constexpr int unsafeRedirect = -311; // the engine's ERR_UNSAFE_REDIRECT
+    if (!BrowserPage::isWebPage(info.url()))
+        showRefusal(info.url().toString());
+    else if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus &&
+             info.errorCode() == unsafeRedirect)
+        showRefusal(info.url().toString(),
+                    tr("This page sent the window on to an address that is not a web page."));
+}
+
+void BrowserWindow::newWindowAsked(const QUrl &url)
+{
+    // What a page would open in a new window opens here, as a link the page followed would.
+    if (BrowserPage::isWebPage(url))
+        m_brwWebBrowser->load(url);
+    else
+        showRefusal(url.isEmpty() ? QStringLiteral("about:blank") : url.toString());
+}
+
+void BrowserWindow::showRefusal(const QString &address, const QString &why)
 {
     // Shown as a page that cannot be loaded is: nothing is loading, and the address box and
     // the title follow the page shown.
     m_requested = false;
-    m_refusedAddress = address;
-    m_lblRefused->setText(
+    m_refusedDuringStart = m_brwWebBrowser->page()->isLoading() && !m_loadStartTold;
+    m_refusedAddress = address.size() > RefusedAddressShown
+                           ? address.left(RefusedAddressShown) + QChar(0x2026)
+                           : address;
+    QString text =
         QStringLiteral("<p><b>%1</b></p><p>%2</p>")
             .arg(tr("This window opens web pages only (http and https).").toHtmlEscaped(),
-                 address.toHtmlEscaped()));
-    m_lblRefused->setAccessibleName(m_lblRefused->text());
+                 m_refusedAddress.toHtmlEscaped());
+    if (!why.isEmpty())
+        text += QStringLiteral("<p>%1</p>").arg(why.toHtmlEscaped());
+    m_lblRefused->setText(text);
+    m_lblRefused->setAccessibleName(text);
     m_lblRefused->show();
     m_lblRefused->raise();
     brwWebBrowser_NavigateComplete2();
@@ -257,6 +317,9 @@ void BrowserWindow::showRefusal(const QString &address)
 
 void BrowserWindow::tellDownloadRefused(const QString &fileName)
 {
+    // Once for each page: one that starts many downloads gets one box, for the first.
+    if (std::exchange(m_downloadTold, true))
+        return;
     const QString body = MsgBox::lines(
         {tr("\"%1\" was not saved.").arg(fileName), tr("This window does not save files.")});
     QMetaObject::invokeMethod(
@@ -275,6 +338,9 @@ QString BrowserWindow::locationUrl() const
 
 void BrowserWindow::timTimer_Timer()
 {
+    // A load under way has taken the request up.
+    if (m_brwWebBrowser->page()->isLoading())
+        m_requested = false;
     if (busy()) {
         setWindowTitle(tr("Working..."));
     } else {
@@ -312,16 +378,16 @@ void BrowserWindow::tbToolBar_ButtonClick(const QString &key)
     if (key == QLatin1String("Back")) {
         // No earlier page: nothing happens.
         if (history->canGoBack()) {
-            m_requested = true;
+            request(history->backItem().url());
             m_brwWebBrowser->back();
         }
     } else if (key == QLatin1String("Forward")) {
         if (history->canGoForward()) {
-            m_requested = true;
+            request(history->forwardItem().url());
             m_brwWebBrowser->forward();
         }
     } else if (key == QLatin1String("Refresh")) {
-        m_requested = true;
+        request(m_brwWebBrowser->url());
         m_brwWebBrowser->reload();
     } else if (key == QLatin1String("Home")) {
         navigate(m_homePage);
@@ -368,10 +434,10 @@ bool BrowserWindow::eventFilter(QObject *watched, QEvent *e)
     if (watched == centralWidget() && e->type() == QEvent::Resize) {
         stretchTopBars();
         Form_Resize();
-    } else if ((watched == m_cboAddress || watched == m_cboAddress->lineEdit()) &&
-               e->type() == QEvent::KeyPress) {
+    } else if (watched == m_cboAddress->lineEdit() && e->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(e);
-        // Enter acts, and still reaches the box like every other key.
+        // Enter acts, and still reaches the box like every other key. (Typing goes to the
+        // box's text part, which hands Enter on to the box: it acts here only, once.)
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             cboAddress_KeyPress(13);
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
+#include <QUrl>
 
 class BrowserWebView;
 class QAction;
@@ -11,6 +13,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
+class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -20,10 +23,11 @@ class QWebEngineView;
 // While a navigation the window (or a link command) asked for is loading, the title reads
 // "Working..."; otherwise it is the current page's name. Closing it deletes it, and with
 // it the address list.
-// It opens web pages only (http and https): any other address, typed or asked for by a page,
-// shows a short page of the window's own saying so in the page area, lblRefused, and that
-// page's name and address are the refused address. It saves no files: a download is
-// refused, and the user told so.
+// It opens web pages only (http and https): any other address, typed or asked for by a page
+// (a link, a new window, a redirect, a meta refresh), shows a short page of the window's own
+// saying so in the page area, lblRefused, and that page's name and address are the refused
+// address. A page never opens a second window: the address it asks for opens in this one. It
+// saves no files: a download is refused, and the user told so, once for each page.
 class BrowserWindow : public QMainWindow
 {
     Q_OBJECT
@@ -39,6 +43,11 @@ public:
     static constexpr int ViewLeftTwips = 50;
     static constexpr int ViewTopTwips = 1215;
     static constexpr int BusyPollMs = 5;
+    // How long a navigation the window asked for counts as under way while the engine shows
+    // no sign of it: one inside the page that leaves the address as it was gives none.
+    static constexpr int RequestGraceMs = 1000;
+    // The longest refused address shown in full.
+    static constexpr int RefusedAddressShown = 2000;
 
     // The pages are of `profile`, which must outlive the window.
     explicit BrowserWindow(QWebEngineProfile *profile, QWidget *parent = nullptr);
@@ -53,7 +62,7 @@ public:
     // The web view's Navigate: starts loading `address` and returns at once.
     void navigate(const QString &address);
     // The web view's Busy: a navigation is requested or under way.
-    bool busy() const { return m_requested || m_loading; }
+    bool busy() const;
 
     QComboBox *cboAddress() const { return m_cboAddress; }
     QTimer *timTimer() const { return m_timTimer; }
@@ -90,7 +99,10 @@ private:
     void stretchTopBars();
     QString locationName() const;
     QString locationUrl() const;
-    void showRefusal(const QString &address);
+    void request(const QUrl &url);
+    void loadingChanged(const QWebEngineLoadingInfo &info);
+    void newWindowAsked(const QUrl &url);
+    void showRefusal(const QString &address, const QString &why = {});
 
     QToolBar *m_tbToolBar = nullptr;
     QFrame *m_picAddress = nullptr;
@@ -105,9 +117,17 @@ private:
 
     QString m_homePage;
     QString m_searchPage;
-    // Busy: m_requested from the moment the window asks for a page until the engine starts
-    // (or finishes) it, m_loading from loadStarted to loadFinished.
+    // Busy: m_requested from the moment the window asks for m_requestedUrl until the engine
+    // starts loading, or shows that address of the same page, or RequestGraceMs pass without
+    // either; then for as long as the page loads.
     bool m_requested = false;
-    bool m_loading = false;
+    QUrl m_requestedUrl;
+    QElapsedTimer m_requestClock;
     bool m_unloading = false;
+    // The start of the load under way has been told (loadingChanged), and a refusal came
+    // between the load's start and that news.
+    bool m_loadStartTold = false;
+    bool m_refusedDuringStart = false;
+    // The page shown has had its box telling of a refused download.
+    bool m_downloadTold = false;
 };

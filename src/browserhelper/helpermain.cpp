@@ -2,7 +2,8 @@
 // that the web engine (and the graphics stack it brings) never enters the program itself.
 // The program starts it at its first link command and talks to it over its standard input
 // and output (see browserprotocol/browserprotocol.h). It ends when its window closes, when the
-// program closes the channel, or when the program dies, even by SIGKILL.
+// program closes the channel, or when the program dies, even by SIGKILL; and every process
+// that ever started below it ends with it.
 //
 //   lottoworla-browser --parent-pid PID
 
@@ -12,6 +13,8 @@
 #include "shared/translation.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QSocketNotifier>
 
@@ -20,7 +23,10 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -55,6 +61,56 @@ bool takeChannel(int &in, int &out)
     return fcntl(in, F_SETFL, fcntl(in, F_GETFL) | O_NONBLOCK) == 0;
 }
 
+// A crash of the web engine writes no core file: it would hold the pages, and whatever was
+// typed into them, in a file in the program's working folder or the system's crash store.
+// This also keeps other programs of the user from reading this process's memory or tracing
+// it. Builds with LOTTO_BROWSER_CORE_DUMPS leave both as they are, for debugging.
+void keepMemoryPrivate()
+{
+#ifndef LOTTO_BROWSER_CORE_DUMPS
+    const rlimit none{0, 0};
+    setrlimit(RLIMIT_CORE, &none);
+    prctl(PR_SET_DUMPABLE, 0);
+#endif
+}
+
+// Holds the private folder's lock (shared with the program, which made the folder) for as long
+// as this process runs: a folder whose lock nobody holds belongs to no running helper, and the
+// program's next start removes it. Without a private folder there is nothing to hold.
+void holdPrivateFolder()
+{
+    const QByteArray lock = QFile::encodeName(QDir::homePath()) + "/lock";
+    const int fd = open(lock.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd >= 0)
+        flock(fd, LOCK_SH);
+}
+
+// Ends every process still running below this one (it is their subreaper: those that left
+// their parent, or this process group, are its children too), and collects them.
+void endDescendants()
+{
+    for (int round = 0; round < 50; ++round) {
+        QList<pid_t> children;
+        const QStringList tasks = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs);
+        for (const QString &task : tasks) {
+            QFile list(QStringLiteral("/proc/self/task/%1/children").arg(task));
+            if (list.open(QIODevice::ReadOnly))
+                for (const QByteArray &pid : list.readAll().split(' '))
+                    if (pid.toInt() > 0)
+                        children << pid_t(pid.toInt());
+        }
+        if (children.isEmpty())
+            return;
+        // Stopped first, so none of them starts another meanwhile.
+        for (pid_t child : children)
+            kill(child, SIGSTOP);
+        for (pid_t child : children)
+            kill(child, SIGKILL);
+        for (pid_t child : children)
+            waitpid(child, nullptr, 0);
+    }
+}
+
 // Writes one message whole; false once the program no longer reads.
 bool send(int out, const QByteArray &message)
 {
@@ -69,10 +125,13 @@ bool send(int out, const QByteArray &message)
     }
     return true;
 }
+
+int run(int argc, char *argv[], int in, int out);
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    keepMemoryPrivate();
     // The program's death ends this process too, whatever way it died; a program that died
     // before this line is seen as a new parent.
     pid_t parent = 0;
@@ -93,7 +152,20 @@ int main(int argc, char *argv[])
         std::perror("lottoworla-browser: the channel to the program");
         return 2;
     }
+    holdPrivateFolder();
+    // A process below this one whose parent ends, or that leaves on its own (a double fork),
+    // becomes this one's child, not init's: nothing of the web engine outlives the helper.
+    prctl(PR_SET_CHILD_SUBREAPER, 1);
+    const int code = run(argc, argv, in, out);
+    endDescendants();
+    return code;
+}
 
+namespace {
+// The application: says hello, then runs the program's messages until the window closes or
+// the channel does.
+int run(int argc, char *argv[], int in, int out)
+{
     BrowserHost::prepareEngine();
     QApplication app(argc, argv);
     // The same names as the program: the window goes with the program's on the desktop.
@@ -112,7 +184,11 @@ int main(int argc, char *argv[])
     BrowserHost host;
     QObject::connect(&host, &BrowserHost::windowShown, &app,
                      [&] { send(out, BrowserProtocol::encode(QStringLiteral("shown"))); });
+    // Once the window has closed, nothing more is read: what the program sent after it, a
+    // link on its way, goes to the next helper (the program sends it again).
+    bool closed = false;
     QObject::connect(&host, &BrowserHost::windowClosed, &app, [&] {
+        closed = true;
         send(out, BrowserProtocol::encode(QStringLiteral("closed")));
         QCoreApplication::exit(0);
     });
@@ -124,13 +200,15 @@ int main(int argc, char *argv[])
         const ssize_t n = read(in, buffer, sizeof buffer);
         if (n < 0 && (errno == EAGAIN || errno == EINTR))
             return;
-        if (n <= 0) {
-            // The program closed the channel or is gone.
+        if (n <= 0 || closed) {
+            // The program closed the channel or is gone, or the window closed.
             notifier.setEnabled(false);
             QCoreApplication::exit(0);
             return;
         }
         for (const QJsonObject &message : reader.read(QByteArray(buffer, n))) {
+            if (closed)
+                break;
             if (message.value(QStringLiteral("op")).toString() == QLatin1String("ping")) {
                 send(out, BrowserProtocol::encode(
                               QStringLiteral("pong"),
@@ -151,3 +229,4 @@ int main(int argc, char *argv[])
     });
     return QApplication::exec();
 }
+} // namespace

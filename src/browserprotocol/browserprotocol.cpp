@@ -22,7 +22,8 @@ QByteArray BrowserProtocol::encode(const QString &op, QJsonObject fields)
 {
     fields.insert(QStringLiteral("v"), Version);
     fields.insert(QStringLiteral("op"), op);
-    return QJsonDocument(fields).toJson(QJsonDocument::Compact) + '\n';
+    const QByteArray line = QJsonDocument(fields).toJson(QJsonDocument::Compact) + '\n';
+    return line.size() > MaxMessageBytes ? QByteArray() : line;
 }
 
 QList<QJsonObject> BrowserProtocol::Reader::read(const QByteArray &bytes)

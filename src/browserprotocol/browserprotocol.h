@@ -45,7 +45,8 @@ constexpr int MaxMessageBytes = 16 * 1024;
 QStringList programOps(); // sent by the program, read by the helper
 QStringList helperOps();  // sent by the helper, read by the program
 
-// One message as a line, ready to write.
+// One message as a line, ready to write; empty when it would be longer than MaxMessageBytes
+// (no such message is ever sent).
 QByteArray encode(const QString &op, QJsonObject fields = {});
 
 // Cuts what arrives on the channel into messages and checks each one.

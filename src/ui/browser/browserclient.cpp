@@ -7,12 +7,19 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonValue>
 #include <QLocale>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QWidget>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 void tellUser(QWidget *parent, const QString &heading, const QString &reason)
@@ -20,6 +27,59 @@ void tellUser(QWidget *parent, const QString &heading, const QString &reason)
     MsgBox::info(parent, MsgBox::lines({heading, QString(), reason}),
                  QCoreApplication::translate("BrowserClient", "Info."));
 }
+
+// `pid` and every live process below it, from /proc.
+QList<pid_t> processTree(pid_t pid)
+{
+    QHash<pid_t, QList<pid_t>> children;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (entry.toInt() <= 0 || !stat.open(QIODevice::ReadOnly))
+            continue;
+        // After the command name: the state, then the parent's id.
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields.at(0) != "Z")
+            children[pid_t(fields.at(1).toInt())] << pid_t(entry.toInt());
+    }
+    QList<pid_t> tree{pid};
+    for (qsizetype i = 0; i < tree.size(); ++i)
+        tree << children.value(tree.at(i));
+    return tree;
+}
+
+// Ends a helper and everything below it: its process group, and those that left the group
+// (they are the helper's children, as it is their subreaper). All are stopped first, so none
+// starts another meanwhile.
+void endHelper(QProcess *process)
+{
+    const pid_t pid = pid_t(process->processId());
+    if (pid <= 0)
+        return;
+    for (pid_t p : processTree(pid))
+        ::kill(p, SIGSTOP);
+    const QList<pid_t> tree = processTree(pid);
+    ::kill(-pid, SIGKILL);
+    for (pid_t p : tree)
+        ::kill(p, SIGKILL);
+    process->kill();
+}
+
+// A helper's private folder and its lock; removed when the helper has ended.
+struct PrivateFolder
+{
+    explicit PrivateFolder(const QString &templatePath) : dir(templatePath) {}
+    ~PrivateFolder() { remove(); }
+    void remove()
+    {
+        dir.remove();
+        if (lockFd >= 0)
+            close(std::exchange(lockFd, -1));
+    }
+    QTemporaryDir dir;
+    int lockFd = -1;
+};
 } // namespace
 
 BrowserClient::BrowserClient(QObject *parent) : BrowserClient(Options{}, parent) {}
@@ -32,17 +92,22 @@ BrowserClient::BrowserClient(Options options, QObject *parent)
         if (!m_process || m_helloSeen)
             return;
         // Silent so far: it is not asked to end, it is ended.
-        m_process->kill();
+        endHelper(m_process);
         fail(noAnswer(m_options.answerMs));
     });
     m_pingTimer.setSingleShot(true);
     connect(&m_pingTimer, &QTimer::timeout, this, [this] {
         if (!m_process)
             return;
-        m_process->kill();
+        endHelper(m_process);
         fail(noAnswer(m_options.pingMs),
              tr("The built-in web browser stopped answering and was closed. The next link "
                 "opens it again."));
+    });
+    m_keepAliveTimer.setSingleShot(true);
+    connect(&m_keepAliveTimer, &QTimer::timeout, this, [this] {
+        if (m_process && m_helloSeen && m_pingId == 0)
+            ping();
     });
 }
 
@@ -62,7 +127,7 @@ BrowserClient::~BrowserClient()
     for (QProcess *helper : helpers) {
         helper->closeWriteChannel();
         if (!helper->waitForFinished(1000)) {
-            helper->kill();
+            endHelper(helper);
             helper->waitForFinished(1000);
         }
         delete helper;
@@ -102,18 +167,29 @@ void BrowserClient::start()
         return;
     }
     const QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    auto home = std::make_shared<QTemporaryDir>(HelperEnvironment::privateFolderTemplate(env));
-    if (!home->isValid()) {
-        fail(tr("Its private folder could not be made: %1").arg(home->errorString()));
+    auto home = std::make_shared<PrivateFolder>(HelperEnvironment::privateFolderTemplate(env));
+    if (!home->dir.isValid()) {
+        fail(tr("Its private folder could not be made: %1").arg(home->dir.errorString()));
         return;
     }
+    home->lockFd = HelperEnvironment::lock(home->dir.path());
 
     m_process = new QProcess(this);
-    m_process->setProcessEnvironment(HelperEnvironment::forHelper(env, home->path()));
+    m_process->setProcessEnvironment(HelperEnvironment::forHelper(env, home->dir.path()));
+    // A process group of its own, which ends with it. No core file either, from the moment
+    // it is a copy of this program (see the helper's main).
+    m_process->setChildProcessModifier([] {
+        setpgid(0, 0);
+#ifndef LOTTO_BROWSER_CORE_DUMPS
+        const rlimit none{0, 0};
+        setrlimit(RLIMIT_CORE, &none);
+#endif
+    });
     m_reader = std::make_unique<BrowserProtocol::Reader>(BrowserProtocol::helperOps());
     m_helloSeen = false;
     m_loadSent = false;
     m_windowShown = false;
+    m_unconfirmed.clear();
     m_pingId = 0;
     m_sentAfterPing = false;
     // The helper's messages for people (the web engine's among them) go where the program's go.
@@ -127,17 +203,21 @@ void BrowserClient::start()
                              .arg(program, process->errorString()));
             });
     // The private home lives as long as this connection: until the helper has ended, or at
-    // the latest until its process object goes.
-    connect(m_process, &QProcess::finished, this,
-            [this, process, home](int code, QProcess::ExitStatus status) {
-                home->remove();
-                finished(process, code, status);
-            });
+    // the latest until its process object goes. What is left of its process group goes too.
+    auto pid = std::make_shared<pid_t>(0);
+    const auto ended = [this, process, home, pid](int code, QProcess::ExitStatus status) {
+        if (*pid > 0)
+            ::kill(-*pid, SIGKILL);
+        home->remove();
+        finished(process, code, status);
+    };
+    connect(m_process, &QProcess::finished, this, ended);
     m_answerTimer.start(m_options.answerMs);
     m_process->start(m_program,
                      m_options.arguments +
                          QStringList{QStringLiteral("--parent-pid"),
                                      QString::number(QCoreApplication::applicationPid())});
+    *pid = pid_t(m_process->processId());
 }
 
 void BrowserClient::finished(QProcess *process, int code, QProcess::ExitStatus status)
@@ -196,6 +276,12 @@ void BrowserClient::readMessages()
     const QList<QJsonObject> messages = m_reader->read(m_process->readAllStandardOutput());
     for (const QJsonObject &message : messages) {
         const QString op = message.value(QStringLiteral("op")).toString();
+        if (!m_helloSeen && op != QLatin1String("hello")) {
+            // Closed, or anything else, before it ever said hello: it did not start right.
+            fail(tr("Its helper program %1 ended as it started.")
+                     .arg(QDir::toNativeSeparators(m_program)));
+            return;
+        }
         if (op == QLatin1String("hello") && !m_helloSeen) {
             m_helloSeen = true;
             m_answerTimer.stop();
@@ -205,23 +291,39 @@ void BrowserClient::readMessages()
                 return;
             }
             // What was sent while it started, in order, and a ping after it.
-            const QList<QByteArray> queued = std::exchange(m_queue, {});
-            for (const QByteArray &line : queued)
-                write(line);
+            const QList<Sent> queued = std::exchange(m_queue, {});
+            for (const Sent &sent : queued)
+                write(sent);
         } else if (op == QLatin1String("shown")) {
             m_windowShown = true;
+            if (m_pingId == 0)
+                m_keepAliveTimer.start(m_options.keepAliveMs);
         } else if (op == QLatin1String("pong")) {
             if (message.value(QStringLiteral("id")).toInt() != m_pingId)
                 continue;
             m_pingTimer.stop();
             m_pingId = 0;
+            m_unconfirmed.remove(0, std::min(m_pingCovers, m_unconfirmed.size()));
             if (std::exchange(m_sentAfterPing, false))
                 ping();
+            else if (m_windowShown)
+                m_keepAliveTimer.start(m_options.keepAliveMs);
         } else if (op == QLatin1String("state")) {
             m_lastState = message;
         } else if (op == QLatin1String("closed")) {
-            // It ends by itself now; the next link starts a fresh one.
+            // It ends by itself now; the next link starts a fresh one. A link it did not
+            // confirm goes to that one at once.
+            QList<Sent> lost = lostLink();
             letGo();
+            if (!lost.isEmpty()) {
+                start();
+                for (Sent &sent : lost)
+                    sent.again = true;
+                if (m_process) {
+                    m_queue = lost;
+                    m_loadSent = true;
+                }
+            }
             return;
         }
     }
@@ -234,14 +336,47 @@ void BrowserClient::readMessages()
     }
 }
 
+QList<BrowserClient::Sent> BrowserClient::lostLink() const
+{
+    // What went after the last close the program asked for, unless it was sent once already.
+    QList<Sent> lost;
+    for (const Sent &sent : m_unconfirmed) {
+        if (sent.op == QLatin1String("close"))
+            lost.clear();
+        else if (sent.op != QLatin1String("describe"))
+            lost << sent;
+    }
+    const bool opensAPage = std::any_of(lost.cbegin(), lost.cend(), [](const Sent &sent) {
+        return sent.op == QLatin1String("load") && !sent.again;
+    });
+    if (!opensAPage)
+        return {};
+    // With the pages of Home and Search, whenever they were sent.
+    if (!m_pages.line.isEmpty() && lost.constFirst().op != QLatin1String("pages"))
+        lost.prepend(m_pages);
+    return lost;
+}
+
 void BrowserClient::letGo()
 {
     m_answerTimer.stop();
     m_pingTimer.stop();
+    m_keepAliveTimer.stop();
     m_queue.clear();
+    m_unconfirmed.clear();
     QProcess *process = std::exchange(m_process, nullptr);
     if (!process)
         return;
+    // Nothing more is read from it: what it still writes is thrown away as it comes, and one
+    // that goes on writing (more than a few messages' worth) is ended at once.
+    disconnect(process, &QProcess::readyReadStandardOutput, this, nullptr);
+    auto thrownAway = std::make_shared<qint64>(process->readAllStandardOutput().size());
+    const auto overflow = [process, thrownAway] {
+        *thrownAway += process->readAllStandardOutput().size();
+        if (*thrownAway > 4 * BrowserProtocol::MaxMessageBytes)
+            endHelper(process);
+    };
+    connect(process, &QProcess::readyReadStandardOutput, process, overflow);
     if (process->state() == QProcess::NotRunning) {
         // It may be the very process whose signal is running now.
         process->deleteLater();
@@ -249,13 +384,14 @@ void BrowserClient::letGo()
         // End of input asks the helper to end; one that does not is killed. It is deleted
         // once it has ended (see finished).
         process->closeWriteChannel();
-        QTimer::singleShot(m_options.letGoMs, process, [process] { process->kill(); });
+        QTimer::singleShot(m_options.letGoMs, process, [process] { endHelper(process); });
     }
 }
 
-void BrowserClient::write(const QByteArray &line)
+void BrowserClient::write(const Sent &message)
 {
-    m_process->write(line);
+    m_process->write(message.line);
+    m_unconfirmed << message;
     // One ping at a time: what goes after it is covered by the next one.
     if (m_pingId == 0)
         ping();
@@ -265,7 +401,9 @@ void BrowserClient::write(const QByteArray &line)
 
 void BrowserClient::ping()
 {
+    m_keepAliveTimer.stop();
     m_pingId = ++m_lastId;
+    m_pingCovers = m_unconfirmed.size();
     m_process->write(
         BrowserProtocol::encode(QStringLiteral("ping"), {{QStringLiteral("id"), m_pingId}}));
     m_pingTimer.start(m_options.pingMs);
@@ -275,12 +413,20 @@ void BrowserClient::send(const QString &op, const QJsonObject &fields)
 {
     if (!isRunning())
         return;
+    const Sent message{op, BrowserProtocol::encode(op, fields)};
+    if (message.line.isEmpty()) {
+        qWarning("The browser helper is not sent a \"%s\" message longer than %d bytes.",
+                 qPrintable(op), BrowserProtocol::MaxMessageBytes);
+        return;
+    }
     if (op == QLatin1String("load"))
         m_loadSent = true;
+    else if (op == QLatin1String("pages"))
+        m_pages = message;
     if (m_helloSeen)
-        write(BrowserProtocol::encode(op, fields));
+        write(message);
     else
-        m_queue << BrowserProtocol::encode(op, fields);
+        m_queue << message;
 }
 
 QJsonObject BrowserClient::describe(int timeoutMs)

@@ -1,10 +1,12 @@
 #include "ui/browser/browserloader.h"
 
 #include "ui/browser/browserclient.h"
+#include "ui/browser/helperenvironment.h"
 #include "ui/browser/linktable.h"
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QProcessEnvironment>
 
 BrowserClient &BrowserLoader::client()
 {
@@ -22,4 +24,9 @@ BrowserWindowInterface *BrowserLoader::browser(QWidget *parent, const SiteAddres
         return nullptr;
     c.setHomeAndSearchPages(LinkTable::homePage(sites), LinkTable::searchPage(sites));
     return &c;
+}
+
+void BrowserLoader::removeLeftovers()
+{
+    HelperEnvironment::removeLeftFolders(QProcessEnvironment::systemEnvironment());
 }

@@ -16,4 +16,8 @@ BrowserWindowInterface *browser(QWidget *parent, const SiteAddresses &sites);
 
 // The program's client, created on first use; starts nothing by itself.
 BrowserClient &client();
+
+// Removes what helpers of earlier runs left behind when their program died (see
+// HelperEnvironment::removeLeftFolders). The program's start calls it.
+void removeLeftovers();
 } // namespace BrowserLoader

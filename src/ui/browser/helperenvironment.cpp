@@ -1,14 +1,25 @@
 #include "ui/browser/helperenvironment.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+const QLatin1String folderPrefix("lottoworla-browser-");
+const QLatin1String lockName("lock");
+} // namespace
 
 QString HelperEnvironment::privateFolderTemplate(const QProcessEnvironment &env)
 {
     const QString runtime = env.value(QStringLiteral("XDG_RUNTIME_DIR"));
     const QString parent =
         !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
-    return parent + QStringLiteral("/lottoworla-browser-XXXXXX");
+    return parent + QLatin1Char('/') + folderPrefix + QStringLiteral("XXXXXX");
 }
 
 QProcessEnvironment HelperEnvironment::forHelper(QProcessEnvironment env,
@@ -37,5 +48,40 @@ QProcessEnvironment HelperEnvironment::forHelper(QProcessEnvironment env,
     env.insert(QStringLiteral("XDG_STATE_HOME"), privateFolder + QStringLiteral("/.local/state"));
     env.insert(QStringLiteral("MESA_SHADER_CACHE_DISABLE"), QStringLiteral("true"));
     env.insert(QStringLiteral("__GL_SHADER_DISK_CACHE"), QStringLiteral("0"));
+    env.remove(QStringLiteral("SESSION_MANAGER"));
     return env;
+}
+
+int HelperEnvironment::lock(const QString &privateFolder)
+{
+    const QByteArray file = QFile::encodeName(privateFolder + QLatin1Char('/') + lockName);
+    const int fd = open(file.constData(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0 && flock(fd, LOCK_SH) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+int HelperEnvironment::removeLeftFolders(const QProcessEnvironment &env)
+{
+    const QDir parent = QFileInfo(privateFolderTemplate(env)).dir();
+    const QFileInfoList folders = parent.entryInfoList(
+        {folderPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks | QDir::Hidden);
+    int removed = 0;
+    for (const QFileInfo &folder : folders) {
+        if (folder.ownerId() != getuid())
+            continue;
+        const QByteArray file = QFile::encodeName(folder.filePath() + QLatin1Char('/') + lockName);
+        const int fd = open(file.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        // Held while its helper runs; without one, it is either just being made or was made
+        // before folders had locks.
+        const bool left = fd >= 0 ? flock(fd, LOCK_EX | LOCK_NB) == 0
+                                  : folder.lastModified().secsTo(QDateTime::currentDateTime()) > 60;
+        if (left && QDir(folder.filePath()).removeRecursively())
+            ++removed;
+        if (fd >= 0)
+            close(fd);
+    }
+    return removed;
 }

@@ -57,6 +57,8 @@ void PageServer::answer(QTcpSocket *socket, const QString &path)
     QByteArray reply;
     if (path == QLatin1String("/favicon.ico")) {
         reply = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+    } else if (!m_pages.value(path).raw.isEmpty()) {
+        reply = m_pages.value(path).raw;
     } else {
         const Page page = m_pages.value(path);
         const QString title = page.title.isEmpty() ? defaultTitle(path) : page.title;

@@ -24,6 +24,8 @@ public:
     void setPage(const QString &path, const QString &title, const QString &body = {});
     // The page at `path` answers after `ms` milliseconds.
     void setDelay(const QString &path, int ms);
+    // `path` answers with `response` as it stands, status line and headers included.
+    void setRaw(const QString &path, const QByteArray &response) { m_pages[path].raw = response; }
 
     static QString defaultTitle(const QString &path) { return QStringLiteral("Page ") + path; }
 
@@ -39,6 +41,7 @@ private:
     {
         QString title;
         QString body;
+        QByteArray raw;
         int delayMs = 0;
     };
     QHash<QString, Page> m_pages;

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <unistd.h>
@@ -365,6 +367,142 @@ private Q_SLOTS:
         QTest::qWait(500);
         QDesktopServices::unsetUrlHandler(QStringLiteral("xlottotest"));
         QCOMPARE(handedToDesktop, QList<QUrl>());
+    }
+
+    // Every navigation ends idle, those inside one page too (an anchor, Back over it, the
+    // page's own history): the title is the page's name, the timer stops, and the address
+    // box shows where the page is, also after text was typed into it while the page loaded
+    // again at the address it already had.
+    void busyStateFollowsEveryNavigation_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("ends");
+        const QString page = QStringLiteral("/anchors.html");
+        const QString anchor = page + QStringLiteral("#x");
+        QTest::newRow("anchor") << QStringList{anchor} << anchor;
+        QTest::newRow("back over it") << QStringList{anchor, QStringLiteral("Back")} << page;
+        QTest::newRow("pushState, back")
+            << QStringList{QStringLiteral("push"), QStringLiteral("Back")} << page;
+        QTest::newRow("refresh") << QStringList{QStringLiteral("Refresh"), QStringLiteral("type")}
+                                 << page;
+        QTest::newRow("same address") << QStringList{page, QStringLiteral("type")} << page;
+        QTest::newRow("same address with #x") << QStringList{anchor, anchor} << anchor;
+    }
+    void busyStateFollowsEveryNavigation()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, ends);
+        const QString page = QStringLiteral("/anchors.html");
+        server.setPage(page, QStringLiteral("Anchors"),
+                       QStringLiteral("<div onclick=\"history.pushState({}, '', '/pushed.html')\" "
+                                      "style='height:400px'>push</div><div style='height:3000px'>"
+                                      "</div><p id='x'>x</p>"));
+        closeBrowser();
+        link(page);
+        QVERIFY(settledOn(page, QStringLiteral("Anchors")));
+        server.setDelay(page, 800);
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            const QString &step = steps.at(i);
+            if (step == QLatin1String("push")) {
+                QVERIFY(QTest::qWaitFor(
+                    [&] {
+                        QTest::mouseClick(view()->focusProxy(), Qt::LeftButton, {}, {40, 40});
+                        return QTest::qWaitFor([&] { return pageUrl().endsWith("/pushed.html"); },
+                                               1000);
+                    },
+                    30000));
+            } else if (step == QLatin1String("type")) {
+                // While the page loads again.
+                QTRY_VERIFY(view()->page()->isLoading());
+                box()->lineEdit()->selectAll();
+                QTest::keyClicks(box()->lineEdit(), QStringLiteral("typed meanwhile"));
+            } else if (step.startsWith(QLatin1Char('/'))) {
+                box()->setEditText(url(step));
+                QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
+                if (steps.value(i + 1) != QLatin1String("type"))
+                    QTRY_VERIFY(pageUrl() == url(step) && !timer()->isActive());
+            } else {
+                toolButton(qPrintable(step));
+            }
+        }
+        QVERIFY(settledOn(ends, QStringLiteral("Anchors")));
+        QTRY_COMPARE(box()->currentText(), url(ends));
+        QTest::qWait(100);
+        QVERIFY(!timer()->isActive());
+        server.setDelay(page, 0);
+    }
+
+    // Whatever a page asks for, the window stays whole and shows a web page or its own page
+    // refusing the address, never a document the page could write into; at most one box
+    // tells of refused downloads, and nothing is saved.
+    void hostilePages_data()
+    {
+        QTest::addColumn<QString>("body");    // "302 ADDRESS": a redirect there instead
+        QTest::addColumn<QString>("refused"); // what the title and address box then show
+        const QString file = QStringLiteral("file:///etc/passwd");
+        const QString data = QStringLiteral("data:text/html,owned");
+        const auto open = [](const QString &to) {
+            return QStringLiteral("<script>window.open('%1')</script>").arg(to);
+        };
+        const auto blank = [](const QString &to) {
+            return QStringLiteral("<a id='a' href='%1' target='_blank'>a</a><script>"
+                                  "document.getElementById('a').click()</script>")
+                .arg(to);
+        };
+        const auto refresh = [](const QString &to) {
+            return QStringLiteral("<meta http-equiv='refresh' content='0; url=%1'>").arg(to);
+        };
+        QTest::newRow("window.open, document.write")
+            << QStringLiteral("<script>var w = window.open('about:blank'); w.document.write("
+                              "'<title>owned</title>'); w.document.close()</script>")
+            << QStringLiteral("about:blank");
+        QTest::newRow("window.open mailto:")
+            << open(QStringLiteral("mailto:a@b.c")) << QStringLiteral("mailto:a@b.c");
+        QTest::newRow("window.open file:") << open(file) << file;
+        QTest::newRow("window.open data:") << open(data) << data;
+        // The engine asks for about:blank#blocked (Qt 6.4) or about:blank (6.11) instead.
+        QTest::newRow("window.open javascript:")
+            << open(QStringLiteral("javascript:alert(1)")) << QStringLiteral("about:blank");
+        QTest::newRow("_blank to file:") << blank(file) << file;
+        QTest::newRow("_blank to data:") << blank(data) << data;
+        QTest::newRow("302 to file:") << QStringLiteral("302 ") + file << QStringLiteral("{page}");
+        QTest::newRow("302 to data:") << QStringLiteral("302 ") + data << QStringLiteral("{page}");
+        QTest::newRow("meta refresh to file:") << refresh(file) << file;
+        QTest::newRow("meta refresh to a scheme no one knows")
+            << refresh(QStringLiteral("xlottotest:marker")) << QStringLiteral("xlottotest:marker");
+        QTest::newRow("20 downloads")
+            << QStringLiteral("<script>for (var i = 0; i < 20; ++i) { var a = "
+                              "document.createElement('a'); a.href = a.download = 'hostile-' + i;"
+                              " document.body.appendChild(a); a.click() }</script>")
+            << QString();
+    }
+    void hostilePages()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, refused);
+        const QString page =
+            QStringLiteral("/hostile/%1").arg(qHash(QByteArray(QTest::currentDataTag())));
+        server.setPage(page, QStringLiteral("Hostile"), body);
+        if (body.startsWith(QLatin1String("302 ")))
+            server.setRaw(page, "HTTP/1.1 302 Found\r\nContent-Length: 0\r\nLocation: " +
+                                    body.mid(4).toUtf8() + "\r\n\r\n");
+        refused.replace(QStringLiteral("{page}"), url(page));
+        BoxAnswerer answerer;
+        link(page);
+        if (refused.isEmpty())
+            QVERIFY(settledOn(page, QStringLiteral("Hostile")) && answerer.waitFor(1, 30000));
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(frm()->windowTitle().startsWith(refused), 30000);
+        QTest::qWait(1500);
+        QCOMPARE(answerer.seen().size(), refused.isEmpty() ? 1 : 0);
+        QCOMPARE(frm()->lblRefused()->isHidden(), refused.isEmpty());
+        QVERIFY(box()->currentText().startsWith(refused.isEmpty() ? url(page) : refused));
+        QVERIFY(view()->title() != QLatin1String("owned") && !timer()->isActive());
+        // Nothing saved where a download would go, nor in the working or temporary folder.
+        for (const QString &folder :
+             {QDir::homePath(), QDir::homePath() + QStringLiteral("/Downloads"),
+              QDir::currentPath(), QDir::tempPath()})
+            QCOMPARE(QDir(folder).entryList({QStringLiteral("hostile-*")}), QStringList());
     }
 
     void layoutFollowsTheWindowSize()
