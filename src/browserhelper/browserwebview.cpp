@@ -60,10 +60,16 @@ void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
     static const QLatin1String localResource("Not allowed to load local resource: ");
     if (level != ErrorMessageLevel)
         return;
+    // The page's own document speaks, not a frame in it. Its address may not be url() yet:
+    // the message can come before the engine says the page has changed (on a busy machine).
+    const auto page = [this](const QString &source) {
+        const QUrl from = QUrl(source).adjusted(QUrl::RemoveFragment);
+        return from == url().adjusted(QUrl::RemoveFragment) ||
+               from == requestedUrl().adjusted(QUrl::RemoveFragment);
+    };
     if (message.startsWith(topFrameToData))
         Q_EMIT refused(QUrl(message.mid(topFrameToData.size())));
-    else if (message.startsWith(localResource) &&
-             QUrl(sourceId).adjusted(QUrl::RemoveFragment) == url().adjusted(QUrl::RemoveFragment))
+    else if (message.startsWith(localResource) && page(sourceId))
         refuseIfNavigation(message.mid(localResource.size()));
 }
 
