@@ -73,15 +73,25 @@ CONF
 "$cupsd" -f -c "$work/cupsd.conf" -s "$work/cups-files.conf" &
 cupsd_pid=$!
 export CUPS_SERVER="$work/cups.sock"
+# Its socket can be there before it answers (on a busy machine): it is up once it answers.
 tries=0
-until [ -S "$CUPS_SERVER" ]; do
+until lpstat -r 2>/dev/null | grep -q "is running"; do
     tries=$((tries + 1))
-    if [ "$tries" -gt 200 ] || ! kill -0 "$cupsd_pid" 2>/dev/null; then
+    if [ "$tries" -gt 400 ] || ! kill -0 "$cupsd_pid" 2>/dev/null; then
         echo "FAIL: cupsd did not start"; cat "$work/log/error_log" 2>/dev/null; exit 1
     fi
     sleep 0.05
 done
-lpadmin -p LottoPDF -v cups-pdf:/ -m "$ppd" -E 2>/dev/null || { echo "FAIL: lpadmin"; exit 1; }
+# lpadmin warns that printer drivers are deprecated; any other message is the failure's,
+# shown if a second and third try fail as well.
+tries=0
+until lpadmin -p LottoPDF -v cups-pdf:/ -m "$ppd" -E 2>"$work/lpadmin.err"; do
+    tries=$((tries + 1))
+    if [ "$tries" -ge 3 ]; then
+        echo "FAIL: lpadmin"; cat "$work/lpadmin.err" "$work/log/error_log" 2>/dev/null; exit 1
+    fi
+    sleep 0.5
+done
 lpadmin -d LottoPDF || { echo "FAIL: lpadmin -d"; exit 1; }
 
 # Where the PDF printer writes: "Out" of its configuration, for the user printing.
