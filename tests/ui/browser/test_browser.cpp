@@ -552,7 +552,9 @@ private Q_SLOTS:
         f.setPermissions(f.permissions() | QFile::ExeOwner);
         qputenv("QTWEBENGINEPROCESS_PATH", engine.toUtf8());
         BrowserClient::Options options;
-        options.pingMs = 1000;
+        // Short, where not answering is the case; long enough otherwise for a helper that a
+        // sanitizer and a busy machine slow down (it was ended as hung once).
+        options.pingMs = hangs ? 3000 : 15000;
         options.keepAliveMs = 300;
         BrowserClient client(options, nullptr);
         BoxAnswerer answerer;
