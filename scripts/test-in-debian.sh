@@ -68,7 +68,6 @@ if [ ! -s "$base" ]; then
 fi
 
 root=$(mktemp -d "/var/tmp/lotto-$release.XXXXXX")
-chmod 755 "$root" # apt fetches as its own user, who must reach the package cache inside
 mounted=()
 cleanup() {
   local status=$? pid left
@@ -98,6 +97,10 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 tar -C "$root" -xf "$base"
+# The root folder as on a machine: the tarball gives it the mode of the folder debootstrap
+# filled (mktemp's 700), and then no user but root could reach anything in it (apt's
+# downloader, the print service's helpers running as lp).
+chmod 755 "$root"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 # No service a package brings (the print queue, the session bus) starts by itself in there:
 # the tests start what they need.
