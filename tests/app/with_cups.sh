@@ -82,16 +82,10 @@ until lpstat -r 2>/dev/null | grep -q "is running"; do
     fi
     sleep 0.05
 done
-# lpadmin warns that printer drivers are deprecated; any other message is the failure's,
-# shown if a second and third try fail as well.
-tries=0
-until lpadmin -p LottoPDF -v cups-pdf:/ -m "$ppd" -E 2>"$work/lpadmin.err"; do
-    tries=$((tries + 1))
-    if [ "$tries" -ge 3 ]; then
-        echo "FAIL: lpadmin"; cat "$work/lpadmin.err" "$work/log/error_log" 2>/dev/null; exit 1
-    fi
-    sleep 0.5
-done
+# lpadmin warns that printer drivers are deprecated; any other message is the failure's.
+if ! lpadmin -p LottoPDF -v cups-pdf:/ -m "$ppd" -E 2>"$work/lpadmin.err"; then
+    echo "FAIL: lpadmin"; cat "$work/lpadmin.err" "$work/log/error_log" 2>/dev/null; exit 1
+fi
 lpadmin -d LottoPDF || { echo "FAIL: lpadmin -d"; exit 1; }
 
 # Where the PDF printer writes: "Out" of its configuration, for the user printing.
