@@ -163,7 +163,7 @@ void BrowserWindow::buildAddressStrip()
     m_cboAddress->setDuplicatesEnabled(true);
     m_cboAddress->setCompleter(nullptr);
     m_cboAddress->lineEdit()->setObjectName(QStringLiteral("cboAddressText"));
-    m_cboAddress->lineEdit()->installEventFilter(this);
+    m_cboAddress->installEventFilter(this);
     m_lblAddress->setBuddy(m_cboAddress);
     m_cboAddress->lineEdit()->setAccessibleName(tr("Address"));
     // Left to itself, the box picks the entry matching the typed text whenever editing ends
@@ -434,10 +434,12 @@ bool BrowserWindow::eventFilter(QObject *watched, QEvent *e)
     if (watched == centralWidget() && e->type() == QEvent::Resize) {
         stretchTopBars();
         Form_Resize();
-    } else if (watched == m_cboAddress->lineEdit() && e->type() == QEvent::KeyPress) {
+    } else if (watched == m_cboAddress && e->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(e);
-        // Enter acts, and still reaches the box like every other key. (Typing goes to the
-        // box's text part, which hands Enter on to the box: it acts here only, once.)
+        // Enter acts, and still reaches the box like every other key. The box has the
+        // keyboard and hands each key to its text part directly, past any filter there; a
+        // key sent to the text part itself comes on to the box as the text part leaves Enter
+        // alone. Either way Enter is seen here once.
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             cboAddress_KeyPress(13);
     }
